@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QImage>
+#include <QSize>
+
+class QSvgRenderer;
+
+namespace zumbilo::assets {
+
+// A hand drawn as black lines on pure white, holding greys only: the anti-aliased render
+// is reduced to luminance and its levels stretched so the lines come out solid black
+// with a thin grey edge.
+QImage renderHand(QSvgRenderer& svg, QSize size);
+
+// The computer's hands face the player's: the same pixels, left and right swapped.
+QImage mirroredHand(const QImage& hand);
+
+}  // namespace zumbilo::assets
