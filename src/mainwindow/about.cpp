@@ -1,0 +1,18 @@
+#include "mainwindow/about.h"
+
+#include "platform/about_box.h"
+#include "platform/runtime.h"
+
+namespace mainwindow {
+
+std::string aboutText(int major, int minor) {
+    return "Velmarin\r\nZumbilo: Versión " + std::to_string(major) + "." + std::to_string(minor);
+}
+
+void cmdAbout_Click(platform::Form& window) {
+    platform::Runtime& runtime = window.runtime();
+    const platform::AppRecord& App = runtime.App();
+    runtime.aboutBox().show(window, App.Title, aboutText(App.Major, App.Minor), window.Icon());
+}
+
+}  // namespace mainwindow

@@ -1,0 +1,189 @@
+#include "platform/form.h"
+
+#include "platform/form_window.h"
+#include "platform/runtime.h"
+
+namespace platform {
+
+void Form::WindowDeleter::operator()(FormWindow* window) const {
+    // The window may be unloaded from inside one of its own event handlers.
+    window->detach();
+    window->hide();
+    window->deleteLater();
+}
+
+Form::Form(Runtime& runtime, FormDesign design)
+    : Caption(*this, design.Caption),
+      Left(*this, 0),
+      Top(*this, 0),
+      BackColor(*this, design.BackColor),
+      runtime_(&runtime),
+      design_(std::move(design)) {}
+
+Form::~Form() = default;
+
+Twips Form::Width() const {
+    return window_ ? toTwips(window_->frameGeometry().width()) : design_.ClientWidth;
+}
+
+Twips Form::Height() const {
+    return window_ ? toTwips(window_->frameGeometry().height()) : design_.ClientHeight;
+}
+
+void Form::Show() {
+    if (!loaded_) {
+        load();
+    }
+    if (!window_) {
+        window_.reset(new FormWindow(*this));  // NOLINT(cppcoreguidelines-owning-memory): deleted later by Qt
+        window_->syncWithForm();
+    }
+    window_->show();
+}
+
+void Form::load() {
+    loaded_ = true;
+    ++generation_;
+    if (icon_.empty() && !design_.iconResource.empty()) {
+        icon_ = Picture::fromResource(design_.iconResource);
+    }
+    Caption.setQuietly(design_.Caption);
+    BackColor.setQuietly(design_.BackColor);
+    centreOnScreen();
+    runtime_->formLoaded();
+    createControls();
+    Form_Load();
+}
+
+void Form::centreOnScreen() {
+    // Whole pixels, remainders dropped: a 417-pixel form on a 1024-pixel
+    // screen starts at pixel 303.
+    const auto [screenWidth, screenHeight] = FormWindow::screenSize();
+    Left.setQuietly(toTwips((screenWidth - toPixels(design_.ClientWidth)) / 2));
+    Top.setQuietly(toTwips((screenHeight - toPixels(design_.ClientHeight)) / 2));
+}
+
+void Form::Unload() {
+    if (!loaded_) {
+        return;
+    }
+    loaded_ = false;
+    captured_ = false;
+    captureTarget_ = nullptr;
+    buttonsDown_ = 0;
+    window_.reset();
+    stack_.clear();
+    destroyControls();
+    runtime_->formUnloaded();
+}
+
+void Form::propertyChanged() {
+    if (window_) {
+        window_->syncWithForm();
+    }
+}
+
+void Form::invalidate(const PixelRect& rect) const {
+    if (window_) {
+        window_->update(rect.x, rect.y, rect.width, rect.height);
+    }
+}
+
+PointerControl* Form::controlAt(int x, int y) const {
+    for (Control* control : stack_) {
+        if (control->takesPointer() && control->Visible && control->pixelRect().contains(x, y)) {
+            return static_cast<PointerControl*>(control);
+        }
+    }
+    return nullptr;
+}
+
+std::optional<std::string> Form::toolTipAt(int x, int y) const {
+    const PointerControl* control = controlAt(x, y);
+    if (control == nullptr || control->ToolTipText.get().empty()) {
+        return std::nullopt;
+    }
+    return control->ToolTipText.get();
+}
+
+MouseArgs Form::argsFor(const PointerControl* target, int x, int y, int button, int shift) const {
+    const PixelRect origin = target != nullptr ? target->pixelRect() : PixelRect{};
+    return {button, shift, toTwips(x - origin.x), toTwips(y - origin.y)};
+}
+
+void Form::mouseDown(int x, int y, int button, int shift) {
+    if (!loaded_) {
+        return;
+    }
+    if (!captured_) {
+        captured_ = true;
+        captureTarget_ = controlAt(x, y);
+    }
+    buttonsDown_ |= button;
+    PointerControl* target = captureTarget_;
+    const MouseArgs args = argsFor(target, x, y, button, shift);
+    runtime_->dispatch([target, &args] {
+        if (target != nullptr && target->onMouseDown) {
+            target->onMouseDown(args);
+        }
+    });
+}
+
+void Form::mouseMove(int x, int y, int buttons, int shift) {
+    if (!loaded_) {
+        return;
+    }
+    PointerControl* target = captured_ ? captureTarget_ : controlAt(x, y);
+    const MouseArgs args = argsFor(target, x, y, buttons, shift);
+    runtime_->dispatch([this, target, &args] {
+        if (target == nullptr) {
+            Form_MouseMove(args);
+        } else if (target->onMouseMove) {
+            target->onMouseMove(args);
+        }
+    });
+}
+
+void Form::mouseUp(int x, int y, int button, int shift) {
+    if (!loaded_ || (buttonsDown_ & button) == 0) {
+        return;
+    }
+    buttonsDown_ &= ~button;
+    PointerControl* target = captureTarget_;
+    const bool releasedOverTarget = target != nullptr && controlAt(x, y) == target;
+    if (buttonsDown_ == 0) {
+        captured_ = false;
+        captureTarget_ = nullptr;
+    }
+    const int generation = generation_;
+    const MouseArgs args = argsFor(target, x, y, button, shift);
+    runtime_->dispatch([target, &args] {
+        if (target != nullptr && target->onMouseUp) {
+            target->onMouseUp(args);
+        }
+    });
+    // A click needs the left button let go over the control it went down on,
+    // and a form that was not unloaded by the release.
+    if (button == kLeftButton && releasedOverTarget && loaded_ && generation == generation_) {
+        runtime_->dispatch([target] {
+            if (target->onClick) {
+                target->onClick();
+            }
+        });
+    }
+}
+
+int Form::keyPress(int code) {
+    if (!loaded_) {
+        return code;
+    }
+    auto keyAscii = static_cast<std::int16_t>(code);
+    runtime_->dispatch([this, &keyAscii] { Form_KeyPress(keyAscii); });
+    return keyAscii;
+}
+
+void Form::closeRequested() {
+    runtime_->dispatch([this] { Unload(); });
+}
+
+}  // namespace platform

@@ -1,0 +1,141 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/control.h"
+#include "platform/picture.h"
+#include "platform/property.h"
+#include "platform/runtime_error.h"
+#include "platform/units.h"
+
+namespace platform {
+
+class Runtime;
+class FormWindow;
+
+struct FormDesign {
+    std::string Caption{};
+    Twips ClientWidth = 0;
+    Twips ClientHeight = 0;
+    Color BackColor = RGB(255, 255, 255);
+    int BorderStyle = 1;  // 0 none, 1 fixed single: a title bar, not resizable
+    std::string iconResource{};
+};
+
+// A window holding windowless controls. The form object lives as long as the
+// program; loading creates its controls and its window, unloading destroys
+// them, and the variables of a derived form keep their values in between.
+class Form : public PropertyOwner {
+public:
+    Form(Runtime& runtime, FormDesign design);
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+    Form(Form&&) = delete;
+    Form& operator=(Form&&) = delete;
+    virtual ~Form();
+
+    Property<std::string> Caption;
+    Property<Twips> Left;  // outer edges, from the screen's corner
+    Property<Twips> Top;
+    Property<Color> BackColor;
+
+    Twips Width() const;
+    Twips Height() const;
+    const Picture& Icon() const { return icon_; }
+    const FormDesign& design() const { return design_; }
+
+    // Loads the form if needed, then shows it modeless; a fresh load is
+    // centred on the screen.
+    void Show();
+    // Destroys the window and the controls; the form object stays.
+    void Unload();
+    bool loaded() const { return loaded_; }
+
+    Runtime& runtime() const { return *runtime_; }
+    FormWindow* window() const { return window_.get(); }
+
+    // Front to back; empty while unloaded.
+    const std::vector<Control*>& controls() const { return stack_; }
+
+    // Input as the window system delivers it, in client pixels.
+    void mouseDown(int x, int y, int button, int shift);
+    void mouseMove(int x, int y, int buttons, int shift);
+    void mouseUp(int x, int y, int button, int shift);
+    // Returns the key code as Form_KeyPress left it: 0 means swallowed.
+    int keyPress(int code);
+    void closeRequested();
+
+    PointerControl* controlAt(int x, int y) const;
+    std::optional<std::string> toolTipAt(int x, int y) const;
+
+    void propertyChanged() override;
+
+protected:
+    virtual void Form_Load() {}
+    virtual void Form_KeyPress(std::int16_t& KeyAscii) { (void)KeyAscii; }
+    virtual void Form_MouseMove(const MouseArgs& args) { (void)args; }
+
+    virtual void createControls() = 0;
+    virtual void destroyControls() = 0;
+
+private:
+    friend class Control;
+    void add(Control& control) { stack_.push_back(&control); }
+    void invalidate(const PixelRect& rect) const;
+    void load();
+    void centreOnScreen();
+    MouseArgs argsFor(const PointerControl* target, int x, int y, int button, int shift) const;
+
+    struct WindowDeleter {
+        void operator()(FormWindow* window) const;
+    };
+
+    Runtime* runtime_;
+    const FormDesign design_;
+    Picture icon_;
+    bool loaded_ = false;
+    int generation_ = 0;  // counts loads, so input can tell a reload apart
+    std::vector<Control*> stack_;
+    std::unique_ptr<FormWindow, WindowDeleter> window_;
+
+    // The pointer is captured by the control (or the form, as nullptr) that
+    // got the first press, until every button is up again.
+    bool captured_ = false;
+    PointerControl* captureTarget_ = nullptr;
+    int buttonsDown_ = 0;
+};
+
+// A form whose controls are the members of one layout struct, created at
+// each load and destroyed at each unload.
+template <class Controls>
+class FormOf : public Form {
+public:
+    using Form::Form;
+
+    // The loaded form's controls; a runtime error while unloaded.
+    Controls& c() {
+        if (!controls_) {
+            throw RuntimeError(RuntimeError::Code::FormNotLoaded);
+        }
+        return *controls_;
+    }
+
+protected:
+    // Connects the freshly created controls to the form's handlers.
+    virtual void wire(Controls& controls) = 0;
+
+private:
+    void createControls() override {
+        controls_.emplace(static_cast<Form&>(*this));
+        wire(*controls_);
+    }
+    void destroyControls() override { controls_.reset(); }
+
+    std::optional<Controls> controls_;
+};
+
+}  // namespace platform

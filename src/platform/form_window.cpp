@@ -1,0 +1,175 @@
+#include "platform/form_window.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QToolTip>
+
+#include "platform/form.h"
+#include "platform/form_painter.h"
+#include "platform/mouse.h"
+#include "platform/picture_data.h"
+
+namespace platform {
+
+namespace {
+
+Qt::WindowFlags flagsFor(int borderStyle) {
+    if (borderStyle == 0) {
+        return Qt::Window | Qt::FramelessWindowHint;
+    }
+    // Fixed single: a title bar that can minimise and close, never maximise.
+    return Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+}
+
+int buttonCode(Qt::MouseButton button) {
+    switch (button) {
+        case Qt::LeftButton:
+            return kLeftButton;
+        case Qt::RightButton:
+            return kRightButton;
+        case Qt::MiddleButton:
+            return kMiddleButton;
+        default:
+            return 0;
+    }
+}
+
+int buttonsCode(Qt::MouseButtons buttons) {
+    return ((buttons & Qt::LeftButton) != 0 ? kLeftButton : 0) |
+           ((buttons & Qt::RightButton) != 0 ? kRightButton : 0) |
+           ((buttons & Qt::MiddleButton) != 0 ? kMiddleButton : 0);
+}
+
+int shiftCode(Qt::KeyboardModifiers modifiers) {
+    return ((modifiers & Qt::ShiftModifier) != 0 ? kShiftMask : 0) |
+           ((modifiers & Qt::ControlModifier) != 0 ? kCtrlMask : 0) |
+           ((modifiers & Qt::AltModifier) != 0 ? kAltMask : 0);
+}
+
+QPoint pixelOf(const QMouseEvent* event) { return event->position().toPoint(); }
+
+}  // namespace
+
+FormWindow::FormWindow(Form& form) : QWidget(nullptr, flagsFor(form.design().BorderStyle)), form_(&form) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    setFixedSize(toPixels(form.design().ClientWidth), toPixels(form.design().ClientHeight));
+    if (!form.Icon().empty()) {
+        setWindowIcon(form.Icon().data()->icon);
+    }
+}
+
+std::pair<int, int> FormWindow::screenSize() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        return {0, 0};
+    }
+    const QSize size = screen->geometry().size();
+    return {size.width(), size.height()};
+}
+
+void FormWindow::syncWithForm() {
+    if (form_ == nullptr) {
+        return;
+    }
+    setWindowTitle(QString::fromStdString(form_->Caption));
+    const QPoint place(toPixels(form_->Left), toPixels(form_->Top));
+    if (pos() != place) {
+        move(place);
+    }
+    update();
+}
+
+bool FormWindow::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip && form_ != nullptr) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const auto text = form_->toolTipAt(help->pos().x(), help->pos().y());
+        if (text) {
+            // Plain text, shown as it is, blanks included.
+            QToolTip::showText(help->globalPos(), QString::fromStdString(*text), this);
+        } else {
+            QToolTip::hideText();
+        }
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+void FormWindow::paintEvent(QPaintEvent* event) {
+    if (form_ == nullptr) {
+        return;
+    }
+    QPainter painter(this);
+    paintForm(painter, *form_, event->rect());
+}
+
+void FormWindow::mousePressEvent(QMouseEvent* event) {
+    if (form_ != nullptr) {
+        const QPoint p = pixelOf(event);
+        form_->mouseDown(p.x(), p.y(), buttonCode(event->button()), shiftCode(event->modifiers()));
+    }
+}
+
+void FormWindow::mouseDoubleClickEvent(QMouseEvent* event) {
+    // A quick second press is just another press.
+    mousePressEvent(event);
+}
+
+void FormWindow::mouseMoveEvent(QMouseEvent* event) {
+    if (form_ != nullptr) {
+        const QPoint p = pixelOf(event);
+        form_->mouseMove(p.x(), p.y(), buttonsCode(event->buttons()), shiftCode(event->modifiers()));
+    }
+}
+
+void FormWindow::mouseReleaseEvent(QMouseEvent* event) {
+    if (form_ != nullptr) {
+        const QPoint p = pixelOf(event);
+        form_->mouseUp(p.x(), p.y(), buttonCode(event->button()), shiftCode(event->modifiers()));
+    }
+}
+
+void FormWindow::keyPressEvent(QKeyEvent* event) {
+    const QString text = event->text();
+    // Only keys that type a character reach the form, as character codes.
+    if (form_ == nullptr || text.isEmpty() || text.at(0).unicode() > 0xFF) {
+        event->ignore();
+        return;
+    }
+    const int code = text.at(0).unicode();
+    if (form_->keyPress(code) == 0) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void FormWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+    if (form_ != nullptr) {
+        form_->closeRequested();
+    }
+}
+
+void FormWindow::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    if (form_ != nullptr && isVisible()) {
+        // The player dragged the window: later moves start from here.
+        form_->Left.setQuietly(toTwips(pos().x()));
+        form_->Top.setQuietly(toTwips(pos().y()));
+    }
+}
+
+bool FormWindow::focusNextPrevChild(bool /*next*/) {
+    // Tab is a key like any other for the form.
+    return false;
+}
+
+}  // namespace platform

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QWidget>
+#include <utility>
+
+namespace platform {
+
+class Form;
+
+// The desktop window of a loaded form: paints its controls and hands the
+// window system's input to the form.
+class FormWindow final : public QWidget {
+public:
+    explicit FormWindow(Form& form);
+
+    // Caption, position, colour and icon as the form's properties say.
+    void syncWithForm();
+    // The form was unloaded; events still queued for this window are dropped.
+    void detach() { form_ = nullptr; }
+
+    static std::pair<int, int> screenSize();
+
+protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+
+private:
+    Form* form_;
+};
+
+}  // namespace platform

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <string>
+
+#include "platform/codes.h"
+#include "platform/control.h"
+#include "platform/font.h"
+
+namespace platform {
+
+struct LabelDesign {
+    TwipsRect rect{};
+    std::string Caption{};
+    platform::Font Font{};
+    Color ForeColor = RGB(0, 0, 0);
+    Color BackColor = RGB(255, 255, 255);
+    int BackStyle = kOpaque;
+    bool Visible = true;
+    bool AutoSize = false;
+    std::string ToolTipText{};
+};
+
+// A caption centred across its rectangle.
+class Label final : public PointerControl {
+public:
+    using Design = LabelDesign;
+
+    Label(Form& form, const LabelDesign& design);
+
+    Property<std::string> Caption;
+    Property<platform::Font> Font;
+    Property<Color> ForeColor;
+    Property<Color> BackColor;
+    Property<int> BackStyle;
+    const bool AutoSize;
+
+    void accept(ControlVisitor& visitor) const override { visitor.visit(*this); }
+
+private:
+    void adjustSize() override;
+};
+
+}  // namespace platform

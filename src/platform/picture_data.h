@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QIcon>
+#include <QImage>
+
+namespace platform {
+
+struct PictureData {
+    QImage image;
+    QIcon icon;
+};
+
+}  // namespace platform

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <functional>
+
+#include "platform/app_record.h"
+#include "platform/clock.h"
+#include "platform/process.h"
+#include "platform/random_source.h"
+
+namespace platform {
+
+class AboutBox;
+
+// The services every form shares, and the one door through which events
+// reach handlers: one at a time, with the runtime's error handling and the
+// end of the program when the last form has gone.
+class Runtime {
+public:
+    struct Services {
+        Clock& clock;
+        RandomSource& random;
+        Process& process;
+        AboutBox& aboutBox;
+        AppRecord app;
+    };
+
+    explicit Runtime(Services services);
+
+    Clock& clock() { return services_.clock; }
+    RandomSource& random() { return services_.random; }
+    AboutBox& aboutBox() { return services_.aboutBox; }
+    const AppRecord& App() const { return services_.app; }
+
+    // Runs one event handler. Once the program has ended, nothing runs.
+    void dispatch(const std::function<void()>& handler);
+
+    // The End statement.
+    void End();
+
+    bool stopped() const { return stopped_; }
+    int loadedForms() const { return loadedForms_; }
+    bool inHandler() const { return depth_ > 0; }
+
+    void formLoaded() { ++loadedForms_; }
+    void formUnloaded();
+
+private:
+    void endIfNothingLoaded();
+
+    Services services_;
+    int loadedForms_ = 0;
+    int depth_ = 0;
+    bool stopped_ = false;
+};
+
+}  // namespace platform

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "platform/clock.h"
+#include "platform/property.h"
+
+namespace platform {
+
+class Form;
+
+struct TimerDesign {
+    bool Enabled = false;
+    int Interval = 0;  // milliseconds
+};
+
+// Ticks once per interval while enabled; dies with its form's controls.
+class Timer final : public PropertyOwner {
+public:
+    Timer(Form& form, const TimerDesign& design);
+    Timer(const Timer&) = delete;
+    Timer& operator=(const Timer&) = delete;
+    Timer(Timer&&) = delete;
+    Timer& operator=(Timer&&) = delete;
+    ~Timer();
+
+    Property<bool> Enabled;
+    Property<int> Interval;
+
+    std::function<void()> onTimer;
+
+    void propertyChanged() override;
+
+private:
+    void tick();
+    void disarm();
+
+    Form* form_;
+    std::optional<Clock::TimerId> armed_;
+    int armedInterval_ = 0;
+    bool ticking_ = false;
+    // Lets a tick notice that its own handler unloaded the form.
+    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
+};
+
+}  // namespace platform

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "fakes.h"
+#include "platform/runtime.h"
+#include "virtual_clock.h"
+
+namespace testing_support {
+
+// A runtime on the virtual clock, a scripted random source and recording
+// fakes, with the program's application record.
+struct TestRuntime {
+    VirtualClock clock;
+    ScriptedRandom random;
+    FakeProcess process;
+    FakeAboutBox aboutBox;
+    platform::Runtime runtime{{.clock = clock,
+                               .random = random,
+                               .process = process,
+                               .aboutBox = aboutBox,
+                               .app = {.Title = "Zumbilo", .Major = 3, .Minor = 5, .Revision = 4}}};
+};
+
+}  // namespace testing_support
