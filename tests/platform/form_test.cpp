@@ -1,0 +1,140 @@
+#include <gtest/gtest.h>
+
+#include "platform/form_window.h"
+#include "platform/runtime_error.h"
+#include "test_form.h"
+#include "test_runtime.h"
+
+namespace {
+
+using platform::kLeftButton;
+using platform::kRightButton;
+
+class FormTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        rt.runtime.dispatch([this] { form.Show(); });
+        form.c().cover.Visible = false;
+        form.log.clear();
+    }
+
+    void press(int x, int y, int button = kLeftButton) { form.mouseDown(x, y, button, 0); }
+    void release(int x, int y, int button = kLeftButton) { form.mouseUp(x, y, button, 0); }
+
+    testing_support::TestRuntime rt;
+    TestForm form{rt.runtime};
+};
+
+TEST_F(FormTest, pointerGoesToTheFrontmostVisibleLabelOrImageElseTheForm) {
+    EXPECT_EQ(form.controlAt(60, 60), &form.c().frontLabel);  // label over image
+    EXPECT_EQ(form.controlAt(120, 120), &form.c().backImage);
+    EXPECT_EQ(form.controlAt(180, 180), nullptr);  // only the shape lies there
+    form.c().frontLabel.Visible = false;
+    EXPECT_EQ(form.controlAt(60, 60), &form.c().backImage);
+    form.mouseMove(180, 180, 0, 0);
+    EXPECT_EQ(form.log, "form.move;");
+}
+
+TEST_F(FormTest, pressGivesDownUpClickInThatOrder) {
+    press(10, 10);
+    release(10, 10);
+    EXPECT_EQ(form.log, "front.down1;front.up1;front.click;");
+}
+
+TEST_F(FormTest, releaseGoesToThePressedControlEvenOutsideItButClicksOnlyOverIt) {
+    press(10, 10);
+    form.mouseMove(120, 120, kLeftButton, 0);
+    release(1000, 1000);
+    EXPECT_EQ(form.log, "front.down1;front.move;front.up1;");
+    form.log.clear();
+    form.mouseMove(120, 120, 0, 0);
+    EXPECT_EQ(form.log, "image.move;");
+}
+
+TEST_F(FormTest, otherButtonsGivePressAndReleaseButNoClick) {
+    press(120, 120, kRightButton);
+    release(120, 120, kRightButton);
+    EXPECT_EQ(form.log, "image.down2;image.up2;");
+}
+
+TEST_F(FormTest, arrayMembersPassTheirIndexAndStackInTheOrderGiven) {
+    press(205, 5);
+    release(205, 5);
+    press(290, 90);
+    release(290, 90);
+    EXPECT_EQ(form.log, "pair(1).click;pair(0).click;");
+    EXPECT_THROW(form.c().pair[2], platform::RuntimeError);
+}
+
+TEST_F(FormTest, keyCodeComesBackAsTheHandlerLeftIt) {
+    EXPECT_EQ(form.keyPress('x'), 0);
+    EXPECT_EQ(form.keyPress('y'), 'y');
+    EXPECT_EQ(form.log, "key120;key121;");
+}
+
+TEST_F(FormTest, timerTicksOncePerIntervalWhileEnabledAndDiesWithTheControls) {
+    rt.clock.advance(149);
+    EXPECT_EQ(form.log, "tick;tick;");
+    form.c().tmr.Enabled = false;
+    rt.clock.advance(500);
+    EXPECT_EQ(form.log, "tick;tick;");
+    form.c().tmr.Enabled = true;
+    rt.clock.advance(50);
+    EXPECT_EQ(form.log, "tick;tick;tick;");
+    form.Unload();
+    EXPECT_EQ(rt.clock.running(), 0U);
+}
+
+TEST_F(FormTest, unloadKeepsTheFormsVariablesAndTheNextShowLoadsTheLayoutAgain) {
+    form.c().frontLabel.Caption = "changed";
+    rt.runtime.dispatch([this] {
+        form.Unload();
+        EXPECT_THROW(form.c(), platform::RuntimeError);
+        form.Show();
+    });
+    EXPECT_EQ(form.loads, 2);
+    EXPECT_EQ(form.c().frontLabel.Caption.get(), "front");
+    EXPECT_EQ(rt.process.allUnloadedCalls, 0);  // shown again before the handler ended
+}
+
+TEST_F(FormTest, theProgramEndsWhenTheLastFormIsClosed) {
+    form.closeRequested();
+    EXPECT_FALSE(form.loaded());
+    EXPECT_EQ(rt.process.allUnloadedCalls, 1);
+}
+
+TEST_F(FormTest, endStopsAtOnceAndNoFurtherEventIsHandled) {
+    rt.runtime.dispatch([this] { rt.runtime.End(); });
+    EXPECT_TRUE(rt.process.ended);
+    press(10, 10);
+    release(10, 10);
+    rt.clock.advance(1000);
+    EXPECT_EQ(form.log, "");
+}
+
+TEST_F(FormTest, anErrorEscapingAHandlerShowsTheStandardMessageAndStops) {
+    form.onTick = [] { throw platform::RuntimeError(platform::RuntimeError::Code::Overflow); };
+    rt.clock.advance(50);
+    ASSERT_EQ(rt.process.failures.size(), 1U);
+    EXPECT_EQ(rt.process.failures[0], "Zumbilo|Error '6' en tiempo de ejecución:\n\nDesbordamiento");
+    rt.clock.advance(500);
+    EXPECT_EQ(form.log, "tick;");
+}
+
+TEST_F(FormTest, aFreshLoadIsCentredOnTheScreenInWholePixelsRoundedDown) {
+    const auto [width, height] = platform::FormWindow::screenSize();
+    EXPECT_EQ(form.Left.get(), platform::toTwips((width - 300) / 2));
+    EXPECT_EQ(form.Top.get(), platform::toTwips((height - 200) / 2));
+    EXPECT_EQ(form.window()->pos(), QPoint((width - 300) / 2, (height - 200) / 2));
+    EXPECT_EQ(form.window()->size(), QSize(300, 200));
+}
+
+TEST_F(FormTest, writingTopMovesTheWindowAndAMovedWindowIsWhereTopReadsFrom) {
+    form.Top = form.Top - 60;
+    EXPECT_EQ(form.window()->pos().y(), platform::toPixels(form.Top));
+    form.window()->move(40, 30);
+    EXPECT_EQ(form.Top.get(), 450.0F);
+    EXPECT_EQ(form.Left.get(), 600.0F);
+}
+
+}  // namespace
