@@ -1,0 +1,42 @@
+#include "game/game_test_fixture.h"
+#include "mainwindow/about.h"
+
+namespace {
+
+TEST(AboutText, isTheMakerThenTitleAndVersionWithOneCrLfAndNothingAfter) {
+    const std::string text = mainwindow::aboutText(3, 5);
+    EXPECT_EQ(text, "Velmarin\r\nZumbilo: Versi\xC3\xB3n 3.5");
+    EXPECT_EQ(text.find('\n'), text.rfind('\n'));
+    EXPECT_EQ(mainwindow::aboutText(3, 12), "Velmarin\r\nZumbilo: Versi\xC3\xB3n 3.12");
+}
+
+class AboutBoxTest : public MainWindowTest {};
+
+TEST_F(AboutBoxTest, questionMarkOpensTheBoxWithTitleTextAndIconEachTime) {
+    pointer.click(c().cmdAbout);  // hidden before the first new play
+    EXPECT_TRUE(rt.aboutBox.shown.empty());
+
+    pointer.click(c().lblPlay[0]);
+    pointer.click(c().cmdAbout);
+    pointer.click(c().cmdAbout);
+    ASSERT_EQ(rt.aboutBox.shown.size(), 2U);
+    for (const auto& shown : rt.aboutBox.shown) {
+        EXPECT_EQ(shown.owner, &form);
+        EXPECT_EQ(shown.title, "Zumbilo");
+        EXPECT_EQ(shown.text, "Velmarin\r\nZumbilo: Versi\xC3\xB3n 3.5");
+        EXPECT_FALSE(shown.icon.empty());
+        EXPECT_EQ(shown.icon, form.Icon());
+    }
+    EXPECT_EQ(c().lblGame.Caption.get(), "ELIGE UNA FIGURA");
+}
+
+TEST_F(AboutBoxTest, timersKeepTickingWhileTheBoxIsOpen) {
+    pointer.click(c().lblPlay[0]);
+    rt.aboutBox.whileOpen = [this] { rt.clock.advance(200); };
+    const platform::Twips top = form.Top;
+    pointer.click(c().cmdAbout);
+    EXPECT_EQ(form.Top.get(), top - 240);
+    EXPECT_FALSE(c().tmrTop.Enabled);
+}
+
+}  // namespace
