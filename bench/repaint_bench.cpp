@@ -1,0 +1,40 @@
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+
+#include "game/frm_principal.h"
+#include "platform/form_painter.h"
+#include "platform/qt_font.h"
+#include "pointer.h"
+#include "test_runtime.h"
+
+namespace {
+
+// One full repaint of the main window in its busiest state: options shown,
+// both hands up, a figure highlighted.
+void fullRepaint(benchmark::State& state) {
+    const double scale = static_cast<double>(state.range(0)) / 2.0;
+    testing_support::TestRuntime rt;
+    game::frmPrincipal form(rt.runtime, [] {});
+    rt.runtime.dispatch([&] { form.Show(); });
+    const testing_support::Pointer pointer{form};
+    pointer.click(form.c().lblPlay[0]);
+    pointer.moveTo(form.c().imgOpt[0]);
+    pointer.click(form.c().imgOpt[1]);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(platform::renderForm(form, scale));
+    }
+}
+BENCHMARK(fullRepaint)->Arg(2)->Arg(3)->Arg(4)->ArgName("scaleX2")->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    const QApplication app(argc, argv);
+    platform::installFontSubstitutes();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
