@@ -13,9 +13,9 @@ namespace {
 const QColor kTileColour(250, 250, 250);
 const QColor kOutlineColour(150, 150, 150);
 
-// The logo's own one-pixel frame is left out: the tile's outline replaces it.
+// The logo's own one-pixel frame is cropped away: the tile's outline replaces it.
 constexpr double kLogoSide = 241.0;
-constexpr double kFrameCrop = 1.0;
+constexpr double kFrameCrop = 2.0;
 
 QImage renderTile(QSvgRenderer& logo, const int size) {
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
@@ -34,7 +34,8 @@ QImage renderTile(QSvgRenderer& logo, const int size) {
 
     const double margin = std::max(1.0, side * 0.07);
     const QRectF logoArea(margin, margin, side - 2.0 * margin, side - 2.0 * margin);
-    painter.setClipPath(outline);
+    // The renderer maps the view box onto the area but does not clip what lies outside it.
+    painter.setClipRect(logoArea);
     logo.setViewBox(
         QRectF(kFrameCrop, kFrameCrop, kLogoSide - 2.0 * kFrameCrop, kLogoSide - 2.0 * kFrameCrop));
     logo.render(&painter, logoArea);
