@@ -4,7 +4,7 @@
 
 #include "game/frm_principal.h"
 #include "platform/form_painter.h"
-#include "platform/qt_font.h"
+#include "platform/desktop_setup.h"
 #include "pointer.h"
 #include "test_runtime.h"
 
@@ -32,7 +32,7 @@ BENCHMARK(fullRepaint)->Arg(2)->Arg(3)->Arg(4)->ArgName("scaleX2")->Unit(benchma
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     const QApplication app(argc, argv);
-    platform::installFontSubstitutes();
+    platform::prepareDesktop();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

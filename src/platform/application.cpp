@@ -7,7 +7,7 @@
 
 #include "platform/clock_seeded_random.h"
 #include "platform/dialog_about_box.h"
-#include "platform/qt_font.h"
+#include "platform/desktop_setup.h"
 #include "platform/real_clock.h"
 
 namespace platform {
@@ -79,7 +79,7 @@ Application::Application(int& argc, char** argv, AppRecord app) {
     requireDisplay();
     preferX11UnderWayland();
     parts_ = std::make_unique<Parts>(argc, argv, std::move(app));
-    installFontSubstitutes();
+    prepareDesktop();
     QApplication::setApplicationName(QString::fromStdString(parts_->runtime.App().Title));
     QApplication::setQuitOnLastWindowClosed(false);
 }

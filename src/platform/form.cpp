@@ -89,6 +89,12 @@ void Form::invalidate(const PixelRect& rect) const {
     }
 }
 
+void Form::captionChanged(const PointerControl& control) const {
+    if (window_) {
+        window_->announceNameChange(control);
+    }
+}
+
 PointerControl* Form::controlAt(int x, int y) const {
     for (Control* control : stack_) {
         if (control->takesPointer() && control->Visible && control->pixelRect().contains(x, y)) {
@@ -180,6 +186,14 @@ int Form::keyPress(int code) {
     auto keyAscii = static_cast<std::int16_t>(code);
     runtime_->dispatch([this, &keyAscii] { Form_KeyPress(keyAscii); });
     return keyAscii;
+}
+
+void Form::press(const PointerControl& control) {
+    runtime_->dispatch([&control] {
+        if (control.onClick) {
+            control.onClick();
+        }
+    });
 }
 
 void Form::closeRequested() {

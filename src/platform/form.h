@@ -68,6 +68,8 @@ public:
     // Returns the key code as Form_KeyPress left it: 0 means swallowed.
     int keyPress(int code);
     void closeRequested();
+    // A click by other means than the pointer (assistive technology).
+    void press(const PointerControl& control);
 
     PointerControl* controlAt(int x, int y) const;
     std::optional<std::string> toolTipAt(int x, int y) const;
@@ -84,8 +86,10 @@ protected:
 
 private:
     friend class Control;
+    friend class Label;
     void add(Control& control) { stack_.push_back(&control); }
     void invalidate(const PixelRect& rect) const;
+    void captionChanged(const PointerControl& control) const;
     void load();
     void centreOnScreen();
     MouseArgs argsFor(const PointerControl* target, int x, int y, int button, int shift) const;

@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 
+#include "platform/form.h"
 #include "platform/qt_font.h"
 
 namespace platform {
@@ -13,8 +14,18 @@ Label::Label(Form& form, const LabelDesign& design)
       ForeColor(*this, design.ForeColor),
       BackColor(*this, design.BackColor),
       BackStyle(*this, design.BackStyle),
-      AutoSize(design.AutoSize) {
+      AutoSize(design.AutoSize),
+      announced_(design.Caption) {
     adjustSize();
+}
+
+void Label::propertyChanged() {
+    PointerControl::propertyChanged();
+    // A new caption (a verdict, say) is announced to assistive technology.
+    if (announced_ != Caption.get()) {
+        announced_ = Caption;
+        form().captionChanged(*this);
+    }
 }
 
 void Label::adjustSize() {

@@ -36,8 +36,12 @@ public:
 
     void accept(ControlVisitor& visitor) const override { visitor.visit(*this); }
 
+    void propertyChanged() override;
+
 private:
     void adjustSize() override;
+
+    std::string announced_;
 };
 
 }  // namespace platform

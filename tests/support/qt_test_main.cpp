@@ -1,14 +1,22 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QTemporaryDir>
 
-#include "platform/qt_font.h"
+#include "platform/desktop_setup.h"
 
-// Every test binary draws offscreen unless told otherwise.
+// Every test binary draws offscreen unless told otherwise, with a private
+// runtime directory so that Qt has nothing to warn about.
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    const QTemporaryDir runtimeDir;
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        qputenv("XDG_RUNTIME_DIR", runtimeDir.path().toLocal8Bit());
+    }
     const QApplication app(argc, argv);
-    platform::installFontSubstitutes();
+    platform::prepareDesktop();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

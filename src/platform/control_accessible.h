@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QAccessibleInterface>
+
+namespace platform {
+
+class FormWindow;
+class PointerControl;
+
+// What assistive technology sees of a windowless label or image: a role, a
+// name, a place on the screen and, when it takes clicks, the press action.
+class ControlAccessible final : public QAccessibleInterface, public QAccessibleActionInterface {
+public:
+    ControlAccessible(FormWindow& window, const PointerControl& control);
+
+    bool isValid() const override;
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override;
+    QAccessibleInterface* parent() const override;
+    QAccessibleInterface* child(int /*index*/) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface* /*child*/) const override { return -1; }
+    QAccessibleInterface* childAt(int /*x*/, int /*y*/) const override { return nullptr; }
+    QString text(QAccessible::Text t) const override;
+    void setText(QAccessible::Text /*t*/, const QString& /*text*/) override {}
+    QRect rect() const override;
+    QAccessible::Role role() const override;
+    QAccessible::State state() const override;
+    void* interface_cast(QAccessible::InterfaceType type) override;
+
+    QStringList actionNames() const override;
+    void doAction(const QString& actionName) override;
+    QStringList keyBindingsForAction(const QString& /*actionName*/) const override { return {}; }
+
+private:
+    bool clickable() const;
+
+    FormWindow* window_;
+    const PointerControl* control_;
+};
+
+// Makes every form window answer with its controls as children.
+void installFormAccessibility();
+
+}  // namespace platform
