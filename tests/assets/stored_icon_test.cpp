@@ -40,7 +40,7 @@ TEST(StoredIcon, DirectoryHoldsElevenImagesAtTheirSizesAndDepths) {
     for (std::size_t i = 0; i < kEntries.size(); ++i) {
         SCOPED_TRACE(i);
         const IconEntry& expected = kEntries[i];
-        const auto entry = static_cast<qsizetype>(6 + 16 * i);
+        const qsizetype entry = 6 + 16 * static_cast<qsizetype>(i);
         const auto side = static_cast<std::uint8_t>(expected.side);  // 256 is stored as 0
         EXPECT_EQ(static_cast<std::uint8_t>(ico.at(entry)), side);
         EXPECT_EQ(static_cast<std::uint8_t>(ico.at(entry + 1)), side);
