@@ -3,8 +3,8 @@
 #include <QApplication>
 
 #include "game/frm_principal.h"
-#include "platform/form_painter.h"
 #include "platform/desktop_setup.h"
+#include "platform/form_painter.h"
 #include "pointer.h"
 #include "test_runtime.h"
 

@@ -63,7 +63,9 @@ void frmPrincipal::Form_Load() {
     c().lblReset[1].BackColor = RGB(240, 28, 36);
 }
 
-void frmPrincipal::Form_MouseMove(const platform::MouseArgs& /*args*/) { mainwindow::eFall(c()); }
+void frmPrincipal::Form_MouseMove(const platform::MouseArgs& /*args*/) {
+    mainwindow::eFall(c());
+}
 
 void frmPrincipal::eNuevo() {
     auto& ctl = c();

@@ -13,7 +13,7 @@ namespace game {
 // The main window: the whole game. Its variables belong to the object and
 // outlive every unload; its controls, and so the score, do not.
 class frmPrincipal final : public platform::FormOf<mainwindow::MainWindowControls> {
-public:
+  public:
     // showStartupWindow is how the restart reaches the start-up window.
     frmPrincipal(platform::Runtime& runtime, std::function<void()> showStartupWindow);
 
@@ -26,13 +26,13 @@ public:
 
     const mainwindow::WindowSlide& slide() const { return slide_; }
 
-protected:
+  protected:
     void Form_Load() override;
     void Form_KeyPress(std::int16_t& KeyAscii) override;
     void Form_MouseMove(const platform::MouseArgs& args) override;
     void wire(mainwindow::MainWindowControls& controls) override;
 
-private:
+  private:
     void eNuevo();
     void Jugar();
     void eLoad();

@@ -20,7 +20,9 @@ Font segoePrint(float size, bool bold = false, bool underline = false) {
     return {.Name = "Segoe Print", .Size = size, .Bold = bold, .Underline = underline};
 }
 
-Picture picture(const char* name) { return Picture::fromResource(name); }
+Picture picture(const char* name) {
+    return Picture::fromResource(name);
+}
 
 }  // namespace
 

@@ -19,9 +19,9 @@ constexpr auto kHovered = RGB(64, 0, 0);
 // The option shape filled for the option picture under the pointer.
 constexpr std::array<std::array<int, 3>, 3> kFigureHighlight = {{
     //  shpOpt1          shpOpt2           shpOpt3
-    {kFillSolid,       kFillTransparent, kFillTransparent},  // imgOpt(0)
-    {kFillTransparent, kFillSolid,       kFillTransparent},  // imgOpt(1)
-    {kFillTransparent, kFillTransparent, kFillSolid},        // imgOpt(2)
+    {kFillSolid, kFillTransparent, kFillTransparent},  // imgOpt(0)
+    {kFillTransparent, kFillSolid, kFillTransparent},  // imgOpt(1)
+    {kFillTransparent, kFillTransparent, kFillSolid},  // imgOpt(2)
 }};
 
 void highlightFigure(MainWindowControls& c, int index) {
@@ -64,7 +64,9 @@ void wirePointerFeedback(MainWindowControls& c) {
         eFall(c);
         c.lblReset[0].ForeColor = kHovered;
     };
-    c.imgOpt.onMouseMove = [&c](int index, const MouseArgs& /*args*/) { highlightFigure(c, index); };
+    c.imgOpt.onMouseMove = [&c](int index, const MouseArgs& /*args*/) {
+        highlightFigure(c, index);
+    };
 
     c.imgOpt.onMouseDown = [&c](int index, const MouseArgs& /*args*/) {
         c.imgOpt[index].BorderStyle = kFixedSingle;

@@ -11,7 +11,7 @@ namespace mainwindow {
 // rest 240 twips above where it was centred. The step count belongs to the
 // window object, so a slide cut short by an unload resumes at the next load.
 class WindowSlide {
-public:
+  public:
     void tmrTop_Timer(platform::Form& window, platform::Timer& tmrTop);
 
     std::int16_t SlideStep = 0;

@@ -10,7 +10,7 @@ class Form;
 
 // The desktop's About box: modal to its owner, returns when closed.
 class AboutBox {
-public:
+  public:
     AboutBox() = default;
     AboutBox(const AboutBox&) = delete;
     AboutBox& operator=(const AboutBox&) = delete;

@@ -6,8 +6,8 @@
 #include <cstdlib>
 
 #include "platform/clock_seeded_random.h"
-#include "platform/dialog_about_box.h"
 #include "platform/desktop_setup.h"
+#include "platform/dialog_about_box.h"
 #include "platform/real_clock.h"
 
 namespace platform {
@@ -41,7 +41,7 @@ void preferX11UnderWayland() {
 }
 
 class QtProcess final : public Process {
-public:
+  public:
     void allFormsUnloaded() override { QCoreApplication::exit(0); }
 
     void end() override {
@@ -50,7 +50,8 @@ public:
     }
 
     void fail(const std::string& title, const std::string& message) override {
-        QMessageBox::critical(nullptr, QString::fromStdString(title), QString::fromStdString(message));
+        QMessageBox::critical(nullptr, QString::fromStdString(title),
+                              QString::fromStdString(message));
         std::fflush(nullptr);
         std::_Exit(1);
     }
@@ -86,7 +87,9 @@ Application::Application(int& argc, char** argv, AppRecord app) {
 
 Application::~Application() = default;
 
-Runtime& Application::runtime() { return parts_->runtime; }
+Runtime& Application::runtime() {
+    return parts_->runtime;
+}
 
 int Application::run(const std::function<void()>& start) {
     parts_->runtime.dispatch(start);

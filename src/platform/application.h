@@ -10,7 +10,7 @@ namespace platform {
 // the clock-seeded random source, the About box and the real end of the
 // process.
 class Application {
-public:
+  public:
     // Ends the process with one line on standard error when no display is
     // reachable.
     Application(int& argc, char** argv, AppRecord app);
@@ -26,7 +26,7 @@ public:
     // unloaded; returns the exit status.
     int run(const std::function<void()>& start);
 
-private:
+  private:
     struct Parts;
     std::unique_ptr<Parts> parts_;
 };

@@ -7,7 +7,7 @@ namespace platform {
 // Where timers get their ticks: the real clock in the program, a virtual one
 // in tests.
 class Clock {
-public:
+  public:
     using TimerId = int;
 
     Clock() = default;

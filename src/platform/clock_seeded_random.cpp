@@ -18,7 +18,8 @@ std::uint64_t splitMix(std::uint64_t& state) {
 
 void ClockSeededRandom::Randomize() {
     const auto now = std::chrono::system_clock::now().time_since_epoch();
-    state_ ^= static_cast<std::uint64_t>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count());
+    state_ ^= static_cast<std::uint64_t>(
+        std::chrono::duration_cast<std::chrono::nanoseconds>(now).count());
 }
 
 float ClockSeededRandom::Rnd() {

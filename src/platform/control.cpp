@@ -19,7 +19,9 @@ Control::Control(Form& form, TwipsRect rect, bool visible)
 
 Control::~Control() = default;
 
-PixelRect Control::pixelRect() const { return toPixels(TwipsRect{Left, Top, Width, Height}); }
+PixelRect Control::pixelRect() const {
+    return toPixels(TwipsRect{Left, Top, Width, Height});
+}
 
 void Control::propertyChanged() {
     adjustSize();

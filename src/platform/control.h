@@ -15,12 +15,12 @@ class Image;
 class Shape;
 
 class ControlVisitor {
-public:
+  public:
     virtual void visit(const Label& label) = 0;
     virtual void visit(const Image& image) = 0;
     virtual void visit(const Shape& shape) = 0;
 
-protected:
+  protected:
     ControlVisitor() = default;
     ~ControlVisitor() = default;
     ControlVisitor(const ControlVisitor&) = default;
@@ -32,7 +32,7 @@ protected:
 // A windowless control drawn on its form. Controls stack front to back in
 // the order they are created; that order decides drawing and hit-testing.
 class Control : public PropertyOwner {
-public:
+  public:
     Control(Form& form, TwipsRect rect, bool visible);
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
@@ -54,17 +54,17 @@ public:
 
     void propertyChanged() override;
 
-protected:
+  protected:
     virtual void adjustSize() {}
 
-private:
+  private:
     Form* form_;
     PixelRect painted_;
 };
 
 // Labels and images: they take pointer events and show tool tips.
 class PointerControl : public Control {
-public:
+  public:
     PointerControl(Form& form, TwipsRect rect, bool visible, int borderStyle,
                    std::string toolTipText);
 

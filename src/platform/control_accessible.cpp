@@ -11,14 +11,18 @@ namespace platform {
 
 namespace {
 
-bool isLabel(const PointerControl& control) { return dynamic_cast<const Label*>(&control) != nullptr; }
+bool isLabel(const PointerControl& control) {
+    return dynamic_cast<const Label*>(&control) != nullptr;
+}
 
 // The form window, whose children are its visible labels and images, front to back.
 class FormAccessible final : public QAccessibleWidget {
-public:
+  public:
     explicit FormAccessible(FormWindow* window) : QAccessibleWidget(window, QAccessible::Window) {}
 
-    int childCount() const override { return static_cast<int>(formWindow()->accessibleControls().size()); }
+    int childCount() const override {
+        return static_cast<int>(formWindow()->accessibleControls().size());
+    }
 
     QAccessibleInterface* child(int index) const override {
         const auto controls = formWindow()->accessibleControls();
@@ -40,11 +44,12 @@ public:
     QAccessibleInterface* childAt(int x, int y) const override {
         const QPoint local = formWindow()->mapFromGlobal(QPoint(x, y));
         const Form* form = formWindow()->form();
-        const PointerControl* control = form != nullptr ? form->controlAt(local.x(), local.y()) : nullptr;
+        const PointerControl* control =
+            form != nullptr ? form->controlAt(local.x(), local.y()) : nullptr;
         return control != nullptr ? formWindow()->accessibleFor(*control) : nullptr;
     }
 
-private:
+  private:
     FormWindow* formWindow() const { return static_cast<FormWindow*>(widget()); }
 };
 
@@ -53,7 +58,8 @@ QAccessibleInterface* formAccessibleFactory(const QString& /*className*/, QObjec
     if (window == nullptr) {
         return nullptr;
     }
-    return new FormAccessible(window);  // NOLINT(cppcoreguidelines-owning-memory): Qt's cache owns it
+    return new FormAccessible(
+        window);  // NOLINT(cppcoreguidelines-owning-memory): Qt's cache owns it
 }
 
 }  // namespace
@@ -61,9 +67,13 @@ QAccessibleInterface* formAccessibleFactory(const QString& /*className*/, QObjec
 ControlAccessible::ControlAccessible(FormWindow& window, const PointerControl& control)
     : window_(&window), control_(&control) {}
 
-bool ControlAccessible::isValid() const { return window_->form() != nullptr; }
+bool ControlAccessible::isValid() const {
+    return window_->form() != nullptr;
+}
 
-QWindow* ControlAccessible::window() const { return window_->windowHandle(); }
+QWindow* ControlAccessible::window() const {
+    return window_->windowHandle();
+}
 
 QAccessibleInterface* ControlAccessible::parent() const {
     return QAccessible::queryAccessibleInterface(window_);
@@ -117,8 +127,12 @@ void ControlAccessible::doAction(const QString& actionName) {
     }
 }
 
-bool ControlAccessible::clickable() const { return static_cast<bool>(control_->onClick); }
+bool ControlAccessible::clickable() const {
+    return static_cast<bool>(control_->onClick);
+}
 
-void installFormAccessibility() { QAccessible::installFactory(formAccessibleFactory); }
+void installFormAccessibility() {
+    QAccessible::installFactory(formAccessibleFactory);
+}
 
 }  // namespace platform

@@ -10,7 +10,7 @@ class PointerControl;
 // What assistive technology sees of a windowless label or image: a role, a
 // name, a place on the screen and, when it takes clicks, the press action.
 class ControlAccessible final : public QAccessibleInterface, public QAccessibleActionInterface {
-public:
+  public:
     ControlAccessible(FormWindow& window, const PointerControl& control);
 
     bool isValid() const override;
@@ -32,7 +32,7 @@ public:
     void doAction(const QString& actionName) override;
     QStringList keyBindingsForAction(const QString& /*actionName*/) const override { return {}; }
 
-private:
+  private:
     bool clickable() const;
 
     FormWindow* window_;

@@ -18,7 +18,7 @@ class Form;
 // given.
 template <class ControlType>
 class ControlArray {
-public:
+  public:
     using Design = typename ControlType::Design;
 
     ControlArray(Form& form, std::initializer_list<std::pair<int, Design>> members) {
@@ -42,7 +42,7 @@ public:
     std::function<void(int, const MouseArgs&)> onMouseMove;
     std::function<void(int, const MouseArgs&)> onMouseUp;
 
-private:
+  private:
     void wire(ControlType& member, int index) {
         member.onClick = [this, index] {
             if (onClick) {

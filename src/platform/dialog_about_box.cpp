@@ -24,8 +24,9 @@ void DialogAboutBox::show(Form& owner, const std::string& title, const std::stri
         dialog.setWindowIcon(icon.data()->icon);
     }
     // The text's CR LF is one line break.
-    auto* textLabel = new QLabel(QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
-                                 &dialog);
+    auto* textLabel = new QLabel(
+        QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
+        &dialog);
     textLabel->setObjectName(QStringLiteral("aboutText"));
     textLabel->setTextFormat(Qt::PlainText);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &dialog);

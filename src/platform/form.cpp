@@ -35,7 +35,8 @@ void Form::Show() {
         load();
     }
     if (!window_) {
-        window_.reset(new FormWindow(*this));  // NOLINT(cppcoreguidelines-owning-memory): deleted later by Qt
+        window_.reset(
+            new FormWindow(*this));  // NOLINT(cppcoreguidelines-owning-memory): deleted later by Qt
         window_->syncWithForm();
     }
     window_->show();

@@ -30,7 +30,7 @@ struct FormDesign {
 // program; loading creates its controls and its window, unloading destroys
 // them, and the variables of a derived form keep their values in between.
 class Form : public PropertyOwner {
-public:
+  public:
     Form(Runtime& runtime, FormDesign design);
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
@@ -76,7 +76,7 @@ public:
 
     void propertyChanged() override;
 
-protected:
+  protected:
     virtual void Form_Load() {}
     virtual void Form_KeyPress(std::int16_t& KeyAscii) { (void)KeyAscii; }
     virtual void Form_MouseMove(const MouseArgs& args) { (void)args; }
@@ -84,7 +84,7 @@ protected:
     virtual void createControls() = 0;
     virtual void destroyControls() = 0;
 
-private:
+  private:
     friend class Control;
     friend class Label;
     void add(Control& control) { stack_.push_back(&control); }
@@ -117,7 +117,7 @@ private:
 // each load and destroyed at each unload.
 template <class Controls>
 class FormOf : public Form {
-public:
+  public:
     using Form::Form;
 
     // The loaded form's controls; a runtime error while unloaded.
@@ -128,11 +128,11 @@ public:
         return *controls_;
     }
 
-protected:
+  protected:
     // Connects the freshly created controls to the form's handlers.
     virtual void wire(Controls& controls) = 0;
 
-private:
+  private:
     void createControls() override {
         controls_.emplace(static_cast<Form&>(*this));
         wire(*controls_);

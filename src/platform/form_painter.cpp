@@ -15,9 +15,13 @@ namespace platform {
 
 namespace {
 
-QColor toQColor(Color c) { return {redOf(c), greenOf(c), blueOf(c)}; }
+QColor toQColor(Color c) {
+    return {redOf(c), greenOf(c), blueOf(c)};
+}
 
-QRect toQRect(const PixelRect& r) { return {r.x, r.y, r.width, r.height}; }
+QRect toQRect(const PixelRect& r) {
+    return {r.x, r.y, r.width, r.height};
+}
 
 // Four bands of the given width along the inside of the rectangle, laid edge
 // to edge so that no pixel is drawn twice.
@@ -33,16 +37,16 @@ void fillFrame(QPainter& painter, const QRect& r, int width, const QColor& color
 }
 
 Qt::BrushStyle hatchFor(int fillStyle) {
-    constexpr std::array kHatches = {Qt::SolidPattern,     Qt::NoBrush,        Qt::HorPattern,
-                                     Qt::VerPattern,       Qt::BDiagPattern,   Qt::FDiagPattern,
-                                     Qt::CrossPattern,     Qt::DiagCrossPattern};
+    constexpr std::array kHatches = {Qt::SolidPattern, Qt::NoBrush,         Qt::HorPattern,
+                                     Qt::VerPattern,   Qt::BDiagPattern,    Qt::FDiagPattern,
+                                     Qt::CrossPattern, Qt::DiagCrossPattern};
     return fillStyle >= 0 && fillStyle < static_cast<int>(kHatches.size())
                ? kHatches.at(static_cast<std::size_t>(fillStyle))
                : Qt::NoBrush;
 }
 
 class ControlPainter final : public ControlVisitor {
-public:
+  public:
     explicit ControlPainter(QPainter& painter) : painter_(painter) {}
 
     void visit(const Label& label) override {
@@ -89,7 +93,7 @@ public:
         painter_.restore();
     }
 
-private:
+  private:
     void drawBorder(int borderStyle, const QRect& r) {
         if (borderStyle == kFixedSingle) {
             fillFrame(painter_, r, 1, Qt::black);
@@ -108,7 +112,8 @@ void paintForm(QPainter& painter, const Form& form, const QRect& clip) {
     painter.fillRect(clip, toQColor(form.BackColor));
     ControlPainter controlPainter(painter);
     for (const Control* control : std::views::reverse(form.controls())) {
-        if (control->Visible && clip.intersects(toQRect(control->pixelRect()).adjusted(-1, -1, 1, 1))) {
+        if (control->Visible &&
+            clip.intersects(toQRect(control->pixelRect()).adjusted(-1, -1, 1, 1))) {
             control->accept(controlPainter);
         }
     }

@@ -24,8 +24,8 @@ Qt::WindowFlags flagsFor(int borderStyle) {
         return Qt::Window | Qt::FramelessWindowHint;
     }
     // Fixed single: a title bar that can minimise and close, never maximise.
-    return Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+    return Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
 }
 
 int buttonCode(Qt::MouseButton button) {
@@ -53,11 +53,14 @@ int shiftCode(Qt::KeyboardModifiers modifiers) {
            ((modifiers & Qt::AltModifier) != 0 ? kAltMask : 0);
 }
 
-QPoint pixelOf(const QMouseEvent* event) { return event->position().toPoint(); }
+QPoint pixelOf(const QMouseEvent* event) {
+    return event->position().toPoint();
+}
 
 }  // namespace
 
-FormWindow::FormWindow(Form& form) : QWidget(nullptr, flagsFor(form.design().BorderStyle)), form_(&form) {
+FormWindow::FormWindow(Form& form)
+    : QWidget(nullptr, flagsFor(form.design().BorderStyle)), form_(&form) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
@@ -67,7 +70,9 @@ FormWindow::FormWindow(Form& form) : QWidget(nullptr, flagsFor(form.design().Bor
     }
 }
 
-FormWindow::~FormWindow() { detach(); }
+FormWindow::~FormWindow() {
+    detach();
+}
 
 void FormWindow::detach() {
     form_ = nullptr;
@@ -94,7 +99,9 @@ QAccessibleInterface* FormWindow::accessibleFor(const PointerControl& control) {
     if (known != accessibleIds_.end()) {
         return QAccessible::accessibleInterface(known->second);
     }
-    auto* iface = new ControlAccessible(*this, control);  // NOLINT(cppcoreguidelines-owning-memory): registered below, deleted in detach()
+    auto* iface = new ControlAccessible(
+        *this,
+        control);  // NOLINT(cppcoreguidelines-owning-memory): registered below, deleted in detach()
     accessibleIds_.emplace(&control, QAccessible::registerAccessibleInterface(iface));
     return iface;
 }
@@ -163,7 +170,8 @@ void FormWindow::mouseDoubleClickEvent(QMouseEvent* event) {
 void FormWindow::mouseMoveEvent(QMouseEvent* event) {
     if (form_ != nullptr) {
         const QPoint p = pixelOf(event);
-        form_->mouseMove(p.x(), p.y(), buttonsCode(event->buttons()), shiftCode(event->modifiers()));
+        form_->mouseMove(p.x(), p.y(), buttonsCode(event->buttons()),
+                         shiftCode(event->modifiers()));
     }
 }
 

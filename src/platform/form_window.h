@@ -15,7 +15,7 @@ class PointerControl;
 // The desktop window of a loaded form: paints its controls and hands the
 // window system's input to the form.
 class FormWindow final : public QWidget {
-public:
+  public:
     explicit FormWindow(Form& form);
     FormWindow(const FormWindow&) = delete;
     FormWindow& operator=(const FormWindow&) = delete;
@@ -38,7 +38,7 @@ public:
 
     static std::pair<int, int> screenSize();
 
-protected:
+  protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -50,7 +50,7 @@ protected:
     void moveEvent(QMoveEvent* event) override;
     bool focusNextPrevChild(bool next) override;
 
-private:
+  private:
     Form* form_;
     std::map<const PointerControl*, QAccessible::Id> accessibleIds_;
 };

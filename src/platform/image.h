@@ -17,7 +17,7 @@ struct ImageDesign {
 
 // A picture stretched to fill its rectangle exactly, drawn opaque.
 class Image final : public PointerControl {
-public:
+  public:
     using Design = ImageDesign;
 
     Image(Form& form, const ImageDesign& design);

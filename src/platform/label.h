@@ -22,7 +22,7 @@ struct LabelDesign {
 
 // A caption centred across its rectangle.
 class Label final : public PointerControl {
-public:
+  public:
     using Design = LabelDesign;
 
     Label(Form& form, const LabelDesign& design);
@@ -38,7 +38,7 @@ public:
 
     void propertyChanged() override;
 
-private:
+  private:
     void adjustSize() override;
 
     std::string announced_;

@@ -10,7 +10,7 @@ struct PictureData;
 // A picture held by an image or a form. Copies share the same picture, as
 // when one image takes another's picture; an empty picture shows nothing.
 class Picture {
-public:
+  public:
     Picture() = default;
 
     // One of the pictures embedded in the program, by file name.
@@ -21,7 +21,7 @@ public:
 
     friend bool operator==(const Picture&, const Picture&) = default;
 
-private:
+  private:
     explicit Picture(std::shared_ptr<const PictureData> data) : data_(std::move(data)) {}
 
     std::shared_ptr<const PictureData> data_;

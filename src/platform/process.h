@@ -7,7 +7,7 @@ namespace platform {
 // What happens to the process when the runtime decides it must stop. The
 // program ends for real; tests record the request.
 class Process {
-public:
+  public:
     Process() = default;
     Process(const Process&) = delete;
     Process& operator=(const Process&) = delete;

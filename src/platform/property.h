@@ -7,10 +7,10 @@ namespace platform {
 // Whatever holds properties hears of every write, so that it can repaint,
 // move its window or re-arm its timer.
 class PropertyOwner {
-public:
+  public:
     virtual void propertyChanged() = 0;
 
-protected:
+  protected:
     PropertyOwner() = default;
     ~PropertyOwner() = default;
     PropertyOwner(const PropertyOwner&) = default;
@@ -23,7 +23,7 @@ protected:
 // notifies the owner. The owner must outlive the property.
 template <class T>
 class Property {
-public:
+  public:
     Property(PropertyOwner& owner, T initial) : owner_(&owner), value_(std::move(initial)) {}
     Property(const Property&) = delete;
     Property& operator=(const Property&) = delete;
@@ -52,7 +52,7 @@ public:
     // For the window system telling us where the user put a window: no echo back.
     void setQuietly(T value) { value_ = std::move(value); }
 
-private:
+  private:
     PropertyOwner* owner_;
     T value_;
 };

@@ -3,7 +3,7 @@
 namespace platform {
 
 class RandomSource {
-public:
+  public:
     RandomSource() = default;
     RandomSource(const RandomSource&) = delete;
     RandomSource& operator=(const RandomSource&) = delete;

@@ -15,7 +15,8 @@ RealClock::~RealClock() = default;
 
 Clock::TimerId RealClock::start(int intervalMs, std::function<void()> onTick) {
     const TimerId id = next_++;
-    std::unique_ptr<QTimer, LaterDeleter> timer(new QTimer);  // NOLINT(cppcoreguidelines-owning-memory)
+    std::unique_ptr<QTimer, LaterDeleter> timer(
+        new QTimer);  // NOLINT(cppcoreguidelines-owning-memory)
     timer->setTimerType(Qt::PreciseTimer);
     timer->setInterval(intervalMs);
     QObject::connect(timer.get(), &QTimer::timeout, [onTick = std::move(onTick)] { onTick(); });
@@ -24,6 +25,8 @@ Clock::TimerId RealClock::start(int intervalMs, std::function<void()> onTick) {
     return id;
 }
 
-void RealClock::stop(TimerId id) { timers_.erase(id); }
+void RealClock::stop(TimerId id) {
+    timers_.erase(id);
+}
 
 }  // namespace platform

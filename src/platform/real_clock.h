@@ -11,14 +11,14 @@ namespace platform {
 
 // Ticks from Qt's precise timers, which keep a 30 ms rhythm over many ticks.
 class RealClock final : public Clock {
-public:
+  public:
     RealClock();
     ~RealClock() override;
 
     TimerId start(int intervalMs, std::function<void()> onTick) override;
     void stop(TimerId id) override;
 
-private:
+  private:
     struct LaterDeleter {
         void operator()(QTimer* timer) const;
     };

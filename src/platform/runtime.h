@@ -15,7 +15,7 @@ class AboutBox;
 // reach handlers: one at a time, with the runtime's error handling and the
 // end of the program when the last form has gone.
 class Runtime {
-public:
+  public:
     struct Services {
         Clock& clock;
         RandomSource& random;
@@ -44,7 +44,7 @@ public:
     void formLoaded() { ++loadedForms_; }
     void formUnloaded();
 
-private:
+  private:
     void endIfNothingLoaded();
 
     Services services_;

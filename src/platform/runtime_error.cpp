@@ -26,7 +26,8 @@ std::string_view describe(RuntimeError::Code code) {
 
 }  // namespace
 
-RuntimeError::RuntimeError(Code code) : std::runtime_error(std::string(describe(code))), code_(code) {}
+RuntimeError::RuntimeError(Code code)
+    : std::runtime_error(std::string(describe(code))), code_(code) {}
 
 std::string RuntimeError::standardMessage() const {
     return "Error '" + std::to_string(static_cast<int>(code_)) + "' en tiempo de ejecución:\n\n" +

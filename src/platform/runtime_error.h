@@ -9,7 +9,7 @@ namespace platform {
 
 // The one kind of failure a handler can raise; nothing in the game catches it.
 class RuntimeError : public std::runtime_error {
-public:
+  public:
     enum class Code : std::uint16_t {
         Overflow = 6,
         TypeMismatch = 13,
@@ -24,7 +24,7 @@ public:
     // The runtime's standard message, as shown to the player.
     std::string standardMessage() const;
 
-private:
+  private:
     Code code_;
 };
 

@@ -20,7 +20,7 @@ struct ShapeDesign {
 
 // A rectangle: background, fill, then outline. Takes no pointer input.
 class Shape final : public Control {
-public:
+  public:
     Shape(Form& form, const ShapeDesign& design);
 
     Property<int> BorderStyle;

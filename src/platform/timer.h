@@ -18,7 +18,7 @@ struct TimerDesign {
 
 // Ticks once per interval while enabled; dies with its form's controls.
 class Timer final : public PropertyOwner {
-public:
+  public:
     Timer(Form& form, const TimerDesign& design);
     Timer(const Timer&) = delete;
     Timer& operator=(const Timer&) = delete;
@@ -33,7 +33,7 @@ public:
 
     void propertyChanged() override;
 
-private:
+  private:
     void tick();
     void disarm();
 

@@ -8,7 +8,9 @@ int toPixels(Twips t) {
     return static_cast<int>(std::floor(t / static_cast<Twips>(kTwipsPerPixel) + 0.5F));
 }
 
-Twips toTwips(int pixels) { return static_cast<Twips>(pixels * kTwipsPerPixel); }
+Twips toTwips(int pixels) {
+    return static_cast<Twips>(pixels * kTwipsPerPixel);
+}
 
 PixelRect toPixels(const TwipsRect& r) {
     const int left = toPixels(r.Left);

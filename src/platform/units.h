@@ -15,9 +15,15 @@ constexpr Color RGB(int red, int green, int blue) {
     return static_cast<Color>(red & 0xFF) | (static_cast<Color>(green & 0xFF) << 8U) |
            (static_cast<Color>(blue & 0xFF) << 16U);
 }
-constexpr int redOf(Color c) { return static_cast<int>(c & 0xFFU); }
-constexpr int greenOf(Color c) { return static_cast<int>((c >> 8U) & 0xFFU); }
-constexpr int blueOf(Color c) { return static_cast<int>((c >> 16U) & 0xFFU); }
+constexpr int redOf(Color c) {
+    return static_cast<int>(c & 0xFFU);
+}
+constexpr int greenOf(Color c) {
+    return static_cast<int>((c >> 8U) & 0xFFU);
+}
+constexpr int blueOf(Color c) {
+    return static_cast<int>((c >> 16U) & 0xFFU);
+}
 
 struct TwipsRect {
     Twips Left = 0;

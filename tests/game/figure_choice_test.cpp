@@ -18,25 +18,24 @@ struct Shown {
 };
 
 class FigureChoiceTest : public MainWindowTest {
-protected:
+  protected:
     void expectShown(const Shown& shown) {
         EXPECT_EQ(c().lblGame.Caption.get(), shown.status);
         EXPECT_EQ(c().lblPlay[0].Visible.get(), shown.startLabel);
         for (const platform::Control* option :
-             ControlList{&c().imgOpt[0], &c().imgOpt[1], &c().imgOpt[2],
-              &c().shpOpt1, &c().shpOpt2, &c().shpOpt3, &c().lblVS, &c().cmdAbout}) {
+             ControlList{&c().imgOpt[0], &c().imgOpt[1], &c().imgOpt[2], &c().shpOpt1, &c().shpOpt2,
+                         &c().shpOpt3, &c().lblVS, &c().cmdAbout}) {
             EXPECT_EQ(option->Visible.get(), shown.options);
         }
         EXPECT_EQ(c().Image1.Visible.get(), shown.playerHand);
         EXPECT_EQ(c().Image2.Visible.get(), shown.computerHand);
         EXPECT_EQ(c().tmrHands.Enabled.get(), shown.handsTimer);
         for (const platform::Control* always :
-             ControlList{&c().lblWin, &c().lblLose, &c().lblPlay[1],
-              &c().lblReset[1], &c().lblReset[0], &c().Shape1, &c().Shape2, &c().Shape3}) {
+             ControlList{&c().lblWin, &c().lblLose, &c().lblPlay[1], &c().lblReset[1],
+                         &c().lblReset[0], &c().Shape1, &c().Shape2, &c().Shape3}) {
             EXPECT_TRUE(always->Visible);
         }
-        for (const platform::Control* never :
-             ControlList{&c().imgVs1, &c().imgVs2, &c().imgVs3}) {
+        for (const platform::Control* never : ControlList{&c().imgVs1, &c().imgVs2, &c().imgVs3}) {
             EXPECT_FALSE(never->Visible);
         }
     }
@@ -75,7 +74,8 @@ TEST_F(FigureChoiceTest, digitKeysChooseByKeypadColumnAndAreSwallowed) {
     const struct {
         char key;
         int figure;
-    } keys[] = {{'7', 0}, {'4', 0}, {'1', 0}, {'8', 1}, {'5', 1}, {'2', 1}, {'9', 2}, {'6', 2}, {'3', 2}};
+    } keys[] = {{'7', 0}, {'4', 0}, {'1', 0}, {'8', 1}, {'5', 1},
+                {'2', 1}, {'9', 2}, {'6', 2}, {'3', 2}};
     for (const auto& each : keys) {
         key(each.key);
         EXPECT_EQ(form.Choice, each.figure) << each.key;

@@ -9,7 +9,7 @@
 // The main window loaded on the virtual clock, with the restart counted
 // instead of showing the start-up window.
 class MainWindowTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         rt.runtime.dispatch([this] { form.Show(); });
     }

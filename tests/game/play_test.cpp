@@ -5,7 +5,7 @@ namespace {
 using platform::Picture;
 
 class PlayTest : public MainWindowTest {
-protected:
+  protected:
     void startGame() { pointer.click(c().lblPlay[0]); }
     void choose(int index) { pointer.click(c().imgOpt[index]); }
 };

@@ -32,17 +32,18 @@ TEST_P(VerdictTest, sixthTickShowsVerdictAndAdvancesOneCounter) {
 }
 
 // Keys 7, 8 and 9 choose paper, scissors and rock.
-INSTANTIATE_TEST_SUITE_P(AllNinePairs, VerdictTest,
-                         ::testing::Values(Pair{"paperVsPaper", '7', kDrawsPaper, "EMPATASTE", "0", "0"},
-                                           Pair{"paperVsScissors", '7', kDrawsScissors, "PERDISTE", "0", "1"},
-                                           Pair{"paperVsRock", '7', kDrawsRock, "GANASTE", "1", "0"},
-                                           Pair{"scissorsVsPaper", '8', kDrawsPaper, "GANASTE", "1", "0"},
-                                           Pair{"scissorsVsScissors", '8', kDrawsScissors, "EMPATASTE", "0", "0"},
-                                           Pair{"scissorsVsRock", '8', kDrawsRock, "PERDISTE", "0", "1"},
-                                           Pair{"rockVsPaper", '9', kDrawsPaper, "PERDISTE", "0", "1"},
-                                           Pair{"rockVsScissors", '9', kDrawsScissors, "GANASTE", "1", "0"},
-                                           Pair{"rockVsRock", '9', kDrawsRock, "EMPATASTE", "0", "0"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    AllNinePairs, VerdictTest,
+    ::testing::Values(Pair{"paperVsPaper", '7', kDrawsPaper, "EMPATASTE", "0", "0"},
+                      Pair{"paperVsScissors", '7', kDrawsScissors, "PERDISTE", "0", "1"},
+                      Pair{"paperVsRock", '7', kDrawsRock, "GANASTE", "1", "0"},
+                      Pair{"scissorsVsPaper", '8', kDrawsPaper, "GANASTE", "1", "0"},
+                      Pair{"scissorsVsScissors", '8', kDrawsScissors, "EMPATASTE", "0", "0"},
+                      Pair{"scissorsVsRock", '8', kDrawsRock, "PERDISTE", "0", "1"},
+                      Pair{"rockVsPaper", '9', kDrawsPaper, "PERDISTE", "0", "1"},
+                      Pair{"rockVsScissors", '9', kDrawsScissors, "GANASTE", "1", "0"},
+                      Pair{"rockVsRock", '9', kDrawsRock, "EMPATASTE", "0", "0"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(MainWindowTest, drawIsSplitIntoThirdsAtExactBounds) {
     // The product r x 3 is formed exactly, so the float nearest 1/3 (just
@@ -50,7 +51,7 @@ TEST_F(MainWindowTest, drawIsSplitIntoThirdsAtExactBounds) {
     const struct {
         float draw;
         const platform::Image& shown;
-    } cases[] = {{0.0F, c().imgVs3},         {0.33333331F, c().imgVs3}, {0.33333334F, c().imgVs1},
+    } cases[] = {{0.0F, c().imgVs3},        {0.33333331F, c().imgVs3}, {0.33333334F, c().imgVs1},
                  {0.66666663F, c().imgVs1}, {0.66666669F, c().imgVs2}, {0.99999994F, c().imgVs2}};
     for (const auto& each : cases) {
         rt.random.script({each.draw});

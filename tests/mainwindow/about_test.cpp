@@ -1,5 +1,5 @@
-#include "game/game_test_fixture.h"
 #include "mainwindow/about.h"
+#include "game/game_test_fixture.h"
 
 namespace {
 

@@ -8,8 +8,10 @@
 namespace {
 
 class AccessibilityTest : public MainWindowTest {
-protected:
-    QAccessibleInterface* windowInterface() { return QAccessible::queryAccessibleInterface(form.window()); }
+  protected:
+    QAccessibleInterface* windowInterface() {
+        return QAccessible::queryAccessibleInterface(form.window());
+    }
 
     QStringList names() {
         QStringList result;
@@ -65,7 +67,8 @@ TEST_F(AccessibilityTest, picturesAreNamedByTheirTipsAndHiddenOnesAreAbsent) {
 TEST_F(AccessibilityTest, pressActionClicksTheControl) {
     QAccessibleInterface* start = childNamed("INICIAR");
     ASSERT_NE(start->actionInterface(), nullptr);
-    EXPECT_EQ(start->actionInterface()->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
+    EXPECT_EQ(start->actionInterface()->actionNames(),
+              QStringList{QAccessibleActionInterface::pressAction()});
     start->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_EQ(c().lblGame.Caption.get(), "ELIGE UNA FIGURA");
 }

@@ -6,7 +6,7 @@
 namespace {
 
 class LayoutPixelsTest : public MainWindowTest {
-protected:
+  protected:
     QImage drawn() { return platform::renderForm(form); }
 
     // Pixels of the given colour inside a control's rectangle.
@@ -115,7 +115,8 @@ TEST_F(LayoutPixelsTest, hoveredOptionPictureTurnsGreyWhereWhiteAndStaysBlackWhe
     EXPECT_GT(outline, r.width * 8 / 10);
     // The neighbouring picture keeps its white.
     const platform::PixelRect other = c().imgOpt[1].pixelRect();
-    EXPECT_EQ(hovered.pixelColor(other.x + 2, other.y + 2), plain.pixelColor(other.x + 2, other.y + 2));
+    EXPECT_EQ(hovered.pixelColor(other.x + 2, other.y + 2),
+              plain.pixelColor(other.x + 2, other.y + 2));
 }
 
 TEST_F(LayoutPixelsTest, hoveredTextButtonIsDrawnInTheDarkerRed) {

@@ -12,7 +12,7 @@ constexpr auto kAtRest = platform::RGB(128, 0, 0);
 constexpr auto kHovered = platform::RGB(64, 0, 0);
 
 class PointerFeedbackTest : public MainWindowTest {
-protected:
+  protected:
     void SetUp() override {
         MainWindowTest::SetUp();
         pointer.click(c().lblPlay[0]);  // the options are shown from the first new play on

@@ -4,7 +4,7 @@
 namespace {
 
 class WindowSlideTest : public MainWindowTest {
-protected:
+  protected:
     void SetUp() override {
         MainWindowTest::SetUp();
         centredTop = form.Top;

@@ -11,7 +11,7 @@ using platform::kLeftButton;
 using platform::kRightButton;
 
 class FormTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         rt.runtime.dispatch([this] { form.Show(); });
         form.c().cover.Visible = false;
@@ -116,7 +116,8 @@ TEST_F(FormTest, anErrorEscapingAHandlerShowsTheStandardMessageAndStops) {
     form.onTick = [] { throw platform::RuntimeError(platform::RuntimeError::Code::Overflow); };
     rt.clock.advance(50);
     ASSERT_EQ(rt.process.failures.size(), 1U);
-    EXPECT_EQ(rt.process.failures[0], "Zumbilo|Error '6' en tiempo de ejecución:\n\nDesbordamiento");
+    EXPECT_EQ(rt.process.failures[0],
+              "Zumbilo|Error '6' en tiempo de ejecución:\n\nDesbordamiento");
     rt.clock.advance(500);
     EXPECT_EQ(form.log, "tick;");
 }

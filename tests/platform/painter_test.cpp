@@ -11,7 +11,7 @@ namespace {
 using platform::RGB;
 
 class PainterTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         rt.runtime.dispatch([this] { form.Show(); });
         auto& c = form.c();
@@ -54,7 +54,8 @@ TEST_F(PainterTest, picturesOfEitherSizeFillTheirRectangleExactly) {
         image.Picture = platform::Picture::fromResource(name);
         const QImage drawn = platform::renderForm(form);
         for (const auto& [x, y] : {std::pair{50, 50}, {149, 50}, {50, 149}, {149, 149}}) {
-            EXPECT_EQ(drawn.pixelColor(x, y), QColor(255, 255, 255)) << name << " " << x << "," << y;
+            EXPECT_EQ(drawn.pixelColor(x, y), QColor(255, 255, 255))
+                << name << " " << x << "," << y;
         }
         EXPECT_EQ(drawn.pixelColor(49, 100), QColor(10, 20, 30));
         EXPECT_EQ(drawn.pixelColor(150, 100), QColor(10, 20, 30));

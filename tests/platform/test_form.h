@@ -14,7 +14,8 @@ struct TestControls {
     explicit TestControls(platform::Form& form)
         : tmr(form, {.Enabled = true, .Interval = 50}),
           cover(form, {.rect = {0, 0, 600, 600}, .BackStyle = platform::kTransparent}),
-          frontLabel(form, {.rect = {0, 0, 1500, 1500}, .Caption = "front", .ToolTipText = " tip "}),
+          frontLabel(form,
+                     {.rect = {0, 0, 1500, 1500}, .Caption = "front", .ToolTipText = " tip "}),
           frame(form, {.rect = {0, 0, 3000, 3000}}),
           backImage(form, {.rect = {750, 750, 1500, 1500}}),
           pair(form, {{1, {.rect = {3000, 0, 300, 300}}}, {0, {.rect = {3000, 0, 1500, 1500}}}}) {}
@@ -28,7 +29,7 @@ struct TestControls {
 };
 
 class TestForm final : public platform::FormOf<TestControls> {
-public:
+  public:
     explicit TestForm(platform::Runtime& runtime)
         : FormOf(runtime, {.Caption = "Test", .ClientWidth = 4500, .ClientHeight = 3000}) {}
 
@@ -37,7 +38,7 @@ public:
     int keptAcrossLoads = 0;
     std::function<void()> onTick;
 
-protected:
+  protected:
     void Form_Load() override {
         ++loads;
         log += "load;";
@@ -64,11 +65,15 @@ protected:
             control.onMouseUp = [this, name](const platform::MouseArgs& a) {
                 log += name + ".up" + std::to_string(a.Button) + ";";
             };
-            control.onMouseMove = [this, name](const platform::MouseArgs& /*a*/) { log += name + ".move;"; };
+            control.onMouseMove = [this, name](const platform::MouseArgs& /*a*/) {
+                log += name + ".move;";
+            };
             control.onClick = [this, name] { log += name + ".click;"; };
         };
         record("front", controls.frontLabel);
         record("image", controls.backImage);
-        controls.pair.onClick = [this](int index) { log += "pair(" + std::to_string(index) + ").click;"; };
+        controls.pair.onClick = [this](int index) {
+            log += "pair(" + std::to_string(index) + ").click;";
+        };
     }
 };

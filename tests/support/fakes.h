@@ -14,19 +14,19 @@ namespace testing_support {
 
 // Draws the values a test scripts, in order; 0.5 once the script runs out.
 class ScriptedRandom final : public platform::RandomSource {
-public:
+  public:
     void script(std::initializer_list<float> draws) { draws_.insert(draws_.end(), draws); }
     void Randomize() override { ++randomizeCalls; }
     float Rnd() override;
 
     int randomizeCalls = 0;
 
-private:
+  private:
     std::deque<float> draws_;
 };
 
 class FakeProcess final : public platform::Process {
-public:
+  public:
     void allFormsUnloaded() override { ++allUnloadedCalls; }
     void end() override { ended = true; }
     void fail(const std::string& title, const std::string& message) override {
@@ -39,7 +39,7 @@ public:
 };
 
 class FakeAboutBox final : public platform::AboutBox {
-public:
+  public:
     struct Shown {
         platform::Form* owner;
         std::string title;

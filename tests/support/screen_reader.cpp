@@ -9,7 +9,8 @@ namespace testing_support {
 void listenAsScreenReader(bool listening) {
     // No public call does this: the desktop's accessibility bridge normally
     // switches it on when assistive technology connects.
-    QPlatformAccessibility* accessibility = QGuiApplicationPrivate::platformIntegration()->accessibility();
+    QPlatformAccessibility* accessibility =
+        QGuiApplicationPrivate::platformIntegration()->accessibility();
     if (accessibility != nullptr) {
         accessibility->setActive(listening);
     }

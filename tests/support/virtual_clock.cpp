@@ -11,14 +11,18 @@ platform::Clock::TimerId VirtualClock::start(int intervalMs, std::function<void(
     return id;
 }
 
-void VirtualClock::stop(TimerId id) { timers_.erase(id); }
+void VirtualClock::stop(TimerId id) {
+    timers_.erase(id);
+}
 
 void VirtualClock::advance(std::int64_t ms) {
     const std::int64_t until = now_ + ms;
     for (;;) {
-        const auto next = std::min_element(timers_.begin(), timers_.end(), [](const auto& a, const auto& b) {
-            return a.second.due < b.second.due || (a.second.due == b.second.due && a.first < b.first);
-        });
+        const auto next =
+            std::min_element(timers_.begin(), timers_.end(), [](const auto& a, const auto& b) {
+                return a.second.due < b.second.due ||
+                       (a.second.due == b.second.due && a.first < b.first);
+            });
         if (next == timers_.end() || next->second.due > until) {
             break;
         }

@@ -12,7 +12,7 @@ namespace testing_support {
 // A clock that only moves when a test advances it; due ticks fire in time
 // order, ties in the order the timers were started.
 class VirtualClock final : public platform::Clock {
-public:
+  public:
     TimerId start(int intervalMs, std::function<void()> onTick) override;
     void stop(TimerId id) override;
 
@@ -20,7 +20,7 @@ public:
     std::int64_t now() const { return now_; }
     std::size_t running() const { return timers_.size(); }
 
-private:
+  private:
     struct Entry {
         int interval;
         std::int64_t due;
