@@ -12,7 +12,7 @@ class PropertyOwner {
 
   protected:
     PropertyOwner() = default;
-    ~PropertyOwner() = default;
+    virtual ~PropertyOwner() = default;
     PropertyOwner(const PropertyOwner&) = default;
     PropertyOwner& operator=(const PropertyOwner&) = default;
     PropertyOwner(PropertyOwner&&) = default;
