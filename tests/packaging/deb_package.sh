@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Makes the .deb from the built tree into an emptied OUT-DIR and checks its
+# name, control fields and contents (the files in EXPECTED, under /usr):
+# deb_package.sh BUILD-DIR OUT-DIR VERSION EXPECTED
+set -euo pipefail
+build_dir=$1 out_dir=$2 version=$3 expected=$4
+rm -rf "$out_dir"
+cpack -G DEB --config "$build_dir/CPackConfig.cmake" -B "$out_dir" >/dev/null
+
+debs=("$out_dir"/*.deb)
+deb=${debs[0]}
+[[ ${#debs[@]} == 1 && $(basename "$deb") == "zumbilo_${version}_$(dpkg --print-architecture).deb" ]] ||
+  { echo "expected one zumbilo_${version}_<arch>.deb, got: ${debs[*]}" >&2; exit 1; }
+
+field() { dpkg-deb -f "$deb" "$1"; }
+[[ $(field Package) == zumbilo && $(field Version) == "$version" && $(field Section) == games ]] ||
+  { echo "wrong control fields:" >&2; dpkg-deb -f "$deb" >&2; exit 1; }
+
+# Found by dpkg-shlibdeps, then what no linked library shows.
+depends=$(field Depends)
+for package in libqt6core6 libqt6gui6 libqt6widgets6 \
+               qt6-qpa-plugins fonts-comic-neue fonts-crosextra-carlito fonts-liberation2; do
+  [[ ", $depends," =~ ", $package"[\ ,] ]] ||
+    { echo "Depends lacks $package: $depends" >&2; exit 1; }
+done
+
+diff -u <(sed 's|^|./usr/|' "$expected" | LC_ALL=C sort) \
+        <(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $6 }' | LC_ALL=C sort)
