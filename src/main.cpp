@@ -38,7 +38,8 @@ int main(int argc, char** argv) {
                                       {.Title = "Zumbilo",
                                        .Major = zumbilo::kVersionMajor,
                                        .Minor = zumbilo::kVersionMinor,
-                                       .Revision = zumbilo::kVersionRevision});
+                                       .Revision = zumbilo::kVersionRevision,
+                                       .desktopId = zumbilo::kApplicationId});
     Windows windows{application.runtime()};
     return application.run([&windows] { windows.showStartupWindow(); });
 }

@@ -83,6 +83,7 @@ Application::Application(int& argc, char** argv, AppRecord app) {
     prepareDesktop();
     QApplication::setApplicationName(QString::fromStdString(parts_->runtime.App().Title));
     QApplication::setQuitOnLastWindowClosed(false);
+    QGuiApplication::setDesktopFileName(QString::fromStdString(parts_->runtime.App().desktopId));
 }
 
 Application::~Application() = default;

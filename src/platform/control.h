@@ -16,13 +16,13 @@ class Shape;
 
 class ControlVisitor {
   public:
+    virtual ~ControlVisitor() = default;
     virtual void visit(const Label& label) = 0;
     virtual void visit(const Image& image) = 0;
     virtual void visit(const Shape& shape) = 0;
 
   protected:
     ControlVisitor() = default;
-    ~ControlVisitor() = default;
     ControlVisitor(const ControlVisitor&) = default;
     ControlVisitor& operator=(const ControlVisitor&) = default;
     ControlVisitor(ControlVisitor&&) = default;
@@ -38,7 +38,7 @@ class Control : public PropertyOwner {
     Control& operator=(const Control&) = delete;
     Control(Control&&) = delete;
     Control& operator=(Control&&) = delete;
-    virtual ~Control();
+    ~Control() override;
 
     Property<Twips> Left;
     Property<Twips> Top;

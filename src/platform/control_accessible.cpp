@@ -80,7 +80,7 @@ QAccessibleInterface* ControlAccessible::parent() const {
 }
 
 QString ControlAccessible::text(QAccessible::Text t) const {
-    const QString tip = QString::fromStdString(control_->ToolTipText).trimmed();
+    QString tip = QString::fromStdString(control_->ToolTipText).trimmed();
     if (t == QAccessible::Description) {
         return tip;
     }

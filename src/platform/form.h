@@ -36,7 +36,7 @@ class Form : public PropertyOwner {
     Form& operator=(const Form&) = delete;
     Form(Form&&) = delete;
     Form& operator=(Form&&) = delete;
-    virtual ~Form();
+    ~Form() override;
 
     Property<std::string> Caption;
     Property<Twips> Left;  // outer edges, from the screen's corner

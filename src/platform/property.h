@@ -8,11 +8,11 @@ namespace platform {
 // move its window or re-arm its timer.
 class PropertyOwner {
   public:
+    virtual ~PropertyOwner() = default;
     virtual void propertyChanged() = 0;
 
   protected:
     PropertyOwner() = default;
-    virtual ~PropertyOwner() = default;
     PropertyOwner(const PropertyOwner&) = default;
     PropertyOwner& operator=(const PropertyOwner&) = default;
     PropertyOwner(PropertyOwner&&) = default;

@@ -13,6 +13,10 @@ namespace platform {
 class RealClock final : public Clock {
   public:
     RealClock();
+    RealClock(const RealClock&) = delete;
+    RealClock& operator=(const RealClock&) = delete;
+    RealClock(RealClock&&) = delete;
+    RealClock& operator=(RealClock&&) = delete;
     ~RealClock() override;
 
     TimerId start(int intervalMs, std::function<void()> onTick) override;

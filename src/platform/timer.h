@@ -24,7 +24,7 @@ class Timer final : public PropertyOwner {
     Timer& operator=(const Timer&) = delete;
     Timer(Timer&&) = delete;
     Timer& operator=(Timer&&) = delete;
-    ~Timer();
+    ~Timer() override;
 
     Property<bool> Enabled;
     Property<int> Interval;
