@@ -31,6 +31,9 @@ void VirtualClock::advance(std::int64_t ms) {
         // The tick may stop or start timers, this one included.
         const auto onTick = next->second.onTick;
         (*onTick)();
+        if (afterEachTick) {
+            afterEachTick();
+        }
     }
     now_ = until;
 }

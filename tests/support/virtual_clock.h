@@ -20,6 +20,10 @@ class VirtualClock final : public platform::Clock {
     std::int64_t now() const { return now_; }
     std::size_t running() const { return timers_.size(); }
 
+    // Called after every single tick, so that a test can look at the state
+    // between two ticks of one advance.
+    std::function<void()> afterEachTick;
+
   private:
     struct Entry {
         int interval;
