@@ -169,9 +169,10 @@ void Form::mouseUp(int x, int y, int button, int shift) {
             target->onMouseUp(args);
         }
     });
-    // A click needs the left button let go over the control it went down on,
-    // and a form that was not unloaded by the release.
-    if (button == kLeftButton && releasedOverTarget && loaded_ && generation == generation_) {
+    // Labels and images click with the left or the right button, let go over
+    // the control they went down on, in a form the release did not unload.
+    const bool clickingButton = button == kLeftButton || button == kRightButton;
+    if (clickingButton && releasedOverTarget && loaded_ && generation == generation_) {
         runtime_->dispatch([target] {
             if (target->onClick) {
                 target->onClick();

@@ -5,6 +5,7 @@ namespace {
 using platform::kFillSolid;
 using platform::kFillTransparent;
 using platform::kFixedSingle;
+using platform::kMiddleButton;
 using platform::kNoBorder;
 using platform::kRightButton;
 
@@ -98,17 +99,20 @@ TEST_F(PointerFeedbackTest, movesOverTheHandPicturesChangeNothing) {
 }
 
 TEST_F(PointerFeedbackTest, pressBordersComeWithAnyButtonAndGoAtTheRelease) {
-    form.mouseDown(40, 70, kRightButton, 0);  // on imgOpt(0)
-    EXPECT_EQ(c().imgOpt[0].BorderStyle.get(), kFixedSingle);
-    form.mouseUp(40, 70, kRightButton, 0);
-    EXPECT_EQ(c().imgOpt[0].BorderStyle.get(), kNoBorder);
+    for (const int button : {kMiddleButton, kRightButton}) {
+        form.mouseDown(132, 70, button, 0);  // on imgOpt(1)
+        EXPECT_EQ(c().imgOpt[1].BorderStyle.get(), kFixedSingle);
+        form.mouseUp(132, 70, button, 0);
+        EXPECT_EQ(c().imgOpt[1].BorderStyle.get(), kNoBorder);
+    }
+    EXPECT_TRUE(c().Image1.Visible);  // the right button's click chose it
 
-    // A press on the restart label borders its panel, not the label.
-    const auto [x, y] = testing_support::Pointer::centreOf(c().lblReset[0]);
-    form.mouseDown(x, y, kRightButton, 0);
+    // A press on the restart panel's rim borders the panel, not the label.
+    const platform::PixelRect panel = c().lblReset[1].pixelRect();
+    form.mouseDown(panel.x + 2, panel.y + 2, kMiddleButton, 0);
     EXPECT_EQ(c().lblReset[1].BorderStyle.get(), kFixedSingle);
     EXPECT_EQ(c().lblReset[0].BorderStyle.get(), kNoBorder);
-    form.mouseUp(x, y, kRightButton, 0);
+    form.mouseUp(panel.x + 2, panel.y + 2, kMiddleButton, 0);
     EXPECT_EQ(c().lblReset[1].BorderStyle.get(), kNoBorder);
 }
 

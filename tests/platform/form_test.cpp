@@ -51,10 +51,12 @@ TEST_F(FormTest, releaseGoesToThePressedControlEvenOutsideItButClicksOnlyOverIt)
     EXPECT_EQ(form.log, "image.move;");
 }
 
-TEST_F(FormTest, otherButtonsGivePressAndReleaseButNoClick) {
+TEST_F(FormTest, rightButtonClicksTooButTheMiddleOneOnlyPressesAndReleases) {
     press(120, 120, kRightButton);
     release(120, 120, kRightButton);
-    EXPECT_EQ(form.log, "image.down2;image.up2;");
+    press(120, 120, platform::kMiddleButton);
+    release(120, 120, platform::kMiddleButton);
+    EXPECT_EQ(form.log, "image.down2;image.up2;image.click;image.down4;image.up4;");
 }
 
 TEST_F(FormTest, arrayMembersPassTheirIndexAndStackInTheOrderGiven) {

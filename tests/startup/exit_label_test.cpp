@@ -36,13 +36,18 @@ TEST_F(ExitLabelTest, greyBoxShowsOnlyWhileTheButtonIsDown) {
     EXPECT_FALSE(rt.process.ended);
 }
 
-TEST_F(ExitLabelTest, rightButtonShowsTheBoxButDoesNotEnd) {
+TEST_F(ExitLabelTest, middleButtonShowsTheBoxButDoesNotEnd) {
     const auto [x, y] = testing_support::Pointer::centreOf(c().lblEsc);
-    form.mouseDown(x, y, kRightButton, 0);
+    form.mouseDown(x, y, platform::kMiddleButton, 0);
     EXPECT_EQ(c().lblEsc.BackStyle.get(), kOpaque);
-    form.mouseUp(x, y, kRightButton, 0);
+    form.mouseUp(x, y, platform::kMiddleButton, 0);
     EXPECT_EQ(c().lblEsc.BackStyle.get(), kTransparent);
     EXPECT_FALSE(rt.process.ended);
+}
+
+TEST_F(ExitLabelTest, rightButtonClickEndsLikeTheLeft) {
+    testing_support::Pointer{form}.click(c().lblEsc, kRightButton);
+    EXPECT_TRUE(rt.process.ended);
 }
 
 }  // namespace
