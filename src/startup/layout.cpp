@@ -2,7 +2,6 @@
 
 namespace startup {
 
-using platform::Font;
 using platform::ImageDesign;
 using platform::LabelDesign;
 using platform::Picture;

@@ -18,19 +18,6 @@ constexpr platform::Color grey(int level) {
 
 using SequenceTest = StartupWindowTest;
 
-TEST_F(SequenceTest, loadColoursTheBandsAndStartsTheSequenceTimers) {
-    EXPECT_EQ(form.FadeLevel, 250);
-    EXPECT_EQ(c().Shape1.BackColor.get(), kBandRed);
-    EXPECT_EQ(c().Shape1.BorderColor.get(), kBandRed);
-    EXPECT_EQ(c().Shape2.BackColor.get(), kBandRed);
-    EXPECT_EQ(c().Shape2.BorderColor.get(), kBandRed);
-    EXPECT_FALSE(c().Shape3.Visible);
-    EXPECT_EQ(c().lblWord.ForeColor.get(), grey(255));
-    EXPECT_TRUE(c().Timer1.Enabled);
-    EXPECT_TRUE(c().Timer2.Enabled);
-    EXPECT_FALSE(c().Timer3.Enabled);
-}
-
 TEST_F(SequenceTest, titleFadesInTwentyFiveStepsToBlackAndTimer1StopsOnItsTwentySixthTick) {
     const auto frames = recordSequence(form, rt.clock);
     int changes = 0;
