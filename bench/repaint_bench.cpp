@@ -1,10 +1,12 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QImage>
 
 #include "game/frm_principal.h"
 #include "platform/desktop_setup.h"
 #include "platform/form_painter.h"
+#include "platform/units.h"
 #include "pointer.h"
 #include "test_runtime.h"
 
@@ -26,6 +28,21 @@ void fullRepaint(benchmark::State& state) {
     }
 }
 BENCHMARK(fullRepaint)->Arg(2)->Arg(3)->Arg(4)->ArgName("scaleX2")->Unit(benchmark::kMicrosecond);
+
+// The baseline: an image of the same size and format, filled white.
+void emptyFill(benchmark::State& state) {
+    const double scale = static_cast<double>(state.range(0)) / 2.0;
+    testing_support::TestRuntime rt;
+    const game::frmPrincipal form(rt.runtime, [] {});
+    const QSize size(platform::toPixels(form.design().ClientWidth),
+                     platform::toPixels(form.design().ClientHeight));
+    for (auto _ : state) {
+        QImage image(size * scale, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        benchmark::DoNotOptimize(image);
+    }
+}
+BENCHMARK(emptyFill)->Arg(2)->Arg(3)->Arg(4)->ArgName("scaleX2")->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
