@@ -2,6 +2,7 @@
 
 #include "platform/form_window.h"
 #include "platform/runtime.h"
+#include "platform/timer.h"
 
 namespace platform {
 
@@ -74,8 +75,18 @@ void Form::Unload() {
     buttonsDown_ = 0;
     window_.reset();
     stack_.clear();
+    // The controls may outlive the unload by the rest of the running
+    // handler; their timers stop now.
+    for (Timer* timer : timers_) {
+        timer->retire();
+    }
+    timers_.clear();
     destroyControls();
     runtime_->formUnloaded();
+}
+
+void Form::retire(std::shared_ptr<void> controls) const {
+    runtime_->retire(std::move(controls));
 }
 
 void Form::propertyChanged() {

@@ -16,6 +16,7 @@ namespace platform {
 
 class Runtime;
 class FormWindow;
+class Timer;
 
 struct FormDesign {
     std::string Caption{};
@@ -83,11 +84,16 @@ class Form : public PropertyOwner {
 
     virtual void createControls() = 0;
     virtual void destroyControls() = 0;
+    // Hands the unloaded controls to the runtime, which frees them once the
+    // handler that unloaded them, possibly one of theirs, has returned.
+    void retire(std::shared_ptr<void> controls) const;
 
   private:
     friend class Control;
     friend class Label;
+    friend class Timer;
     void add(Control& control) { stack_.push_back(&control); }
+    void add(Timer& timer) { timers_.push_back(&timer); }
     void invalidate(const PixelRect& rect) const;
     void captionChanged(const PointerControl& control) const;
     void load();
@@ -104,6 +110,7 @@ class Form : public PropertyOwner {
     bool loaded_ = false;
     int generation_ = 0;  // counts loads, so input can tell a reload apart
     std::vector<Control*> stack_;
+    std::vector<Timer*> timers_;
     std::unique_ptr<FormWindow, WindowDeleter> window_;
 
     // The pointer is captured by the control (or the form, as nullptr) that
@@ -134,12 +141,12 @@ class FormOf : public Form {
 
   private:
     void createControls() override {
-        controls_.emplace(static_cast<Form&>(*this));
+        controls_ = std::make_unique<Controls>(static_cast<Form&>(*this));
         wire(*controls_);
     }
-    void destroyControls() override { controls_.reset(); }
+    void destroyControls() override { retire(std::shared_ptr<Controls>(std::move(controls_))); }
 
-    std::optional<Controls> controls_;
+    std::unique_ptr<Controls> controls_;
 };
 
 }  // namespace platform

@@ -21,7 +21,16 @@ void Runtime::dispatch(const std::function<void()>& handler) {
         services_.process.fail(services_.app.Title, error.what());
     }
     --depth_;
+    if (depth_ == 0) {
+        retired_.clear();
+    }
     endIfNothingLoaded();
+}
+
+void Runtime::retire(std::shared_ptr<void> remains) {
+    if (depth_ > 0) {
+        retired_.push_back(std::move(remains));
+    }
 }
 
 void Runtime::End() {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <functional>
+#include <memory>
+#include <vector>
 
 #include "platform/app_record.h"
 #include "platform/clock.h"
@@ -44,10 +46,15 @@ class Runtime {
     void formLoaded() { ++loadedForms_; }
     void formUnloaded();
 
+    // Keeps what an unloaded form owned (its controls, with the handler that
+    // may be running) alive until the outermost handler has returned.
+    void retire(std::shared_ptr<void> remains);
+
   private:
     void endIfNothingLoaded();
 
     Services services_;
+    std::vector<std::shared_ptr<void>> retired_;
     int loadedForms_ = 0;
     int depth_ = 0;
     bool stopped_ = false;

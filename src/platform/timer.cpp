@@ -7,16 +7,21 @@ namespace platform {
 
 Timer::Timer(Form& form, const TimerDesign& design)
     : Enabled(*this, design.Enabled), Interval(*this, design.Interval), form_(&form) {
+    form.add(*this);
     propertyChanged();
 }
 
 Timer::~Timer() {
-    *alive_ = false;
+    disarm();
+}
+
+void Timer::retire() {
+    retired_ = true;
     disarm();
 }
 
 void Timer::propertyChanged() {
-    const bool wanted = Enabled && Interval > 0;
+    const bool wanted = !retired_ && Enabled && Interval > 0;
     if (armed_ && (!wanted || armedInterval_ != Interval)) {
         disarm();
     }
@@ -39,15 +44,12 @@ void Timer::tick() {
     if (ticking_) {
         return;
     }
-    const std::shared_ptr<bool> alive = alive_;
-    form_->runtime().dispatch([this, &alive] {
+    form_->runtime().dispatch([this] {
         ticking_ = true;
         if (onTimer) {
             onTimer();
         }
-        if (*alive) {
-            ticking_ = false;
-        }
+        ticking_ = false;
     });
 }
 

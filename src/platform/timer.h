@@ -33,6 +33,9 @@ class Timer final : public PropertyOwner {
 
     void propertyChanged() override;
 
+    // Its form was unloaded: it never ticks again.
+    void retire();
+
   private:
     void tick();
     void disarm();
@@ -41,8 +44,7 @@ class Timer final : public PropertyOwner {
     std::optional<Clock::TimerId> armed_;
     int armedInterval_ = 0;
     bool ticking_ = false;
-    // Lets a tick notice that its own handler unloaded the form.
-    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
+    bool retired_ = false;
 };
 
 }  // namespace platform

@@ -99,6 +99,24 @@ TEST_F(FormTest, unloadKeepsTheFormsVariablesAndTheNextShowLoadsTheLayoutAgain) 
     EXPECT_EQ(rt.process.allUnloadedCalls, 0);  // shown again before the handler ended
 }
 
+// A handler may unload its own form: its control, and the handler itself,
+// live on until it returns, and the timers stop at once.
+TEST_F(FormTest, aControlsHandlerThatUnloadsItsFormRunsToItsEnd) {
+    std::string captionAfterUnload;
+    platform::Label& label = form.c().frontLabel;
+    label.onClick = [&] {
+        form.Unload();
+        captionAfterUnload = label.Caption.get();
+        label.Caption = "still here";
+    };
+    press(10, 10);
+    release(10, 10);
+    EXPECT_EQ(captionAfterUnload, "front");
+    EXPECT_FALSE(form.loaded());
+    EXPECT_EQ(rt.clock.running(), 0U);
+    EXPECT_THROW(form.c(), platform::RuntimeError);
+}
+
 TEST_F(FormTest, theProgramEndsWhenTheLastFormIsClosed) {
     form.closeRequested();
     EXPECT_FALSE(form.loaded());
