@@ -2,11 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <optional>
-
-#include "game/frm_principal.h"
 #include "pointer.h"
-#include "startup/frm_inicio.h"
+#include "program_windows.h"
 #include "test_runtime.h"
 
 // Both windows wired to each other as the program wires them, on the
@@ -15,26 +12,6 @@ class ProgramTest : public ::testing::Test {
   protected:
     static constexpr std::int64_t kHandOffMs = 1730;
     static constexpr std::int64_t kHandsTickMs = 100;
-
-    struct Windows {
-        platform::Runtime& runtime;
-        std::optional<startup::frmInicio> inicio{};
-        std::optional<game::frmPrincipal> principal{};
-
-        void showStartupWindow() {
-            if (!inicio) {
-                inicio.emplace(runtime, [this] { showMainWindow(); });
-            }
-            inicio->Show();
-        }
-
-        void showMainWindow() {
-            if (!principal) {
-                principal.emplace(runtime, [this] { showStartupWindow(); });
-            }
-            principal->Show();
-        }
-    };
 
     void SetUp() override {
         rt.runtime.dispatch([this] { windows.showStartupWindow(); });
@@ -68,5 +45,5 @@ class ProgramTest : public ::testing::Test {
     bool mainShown() const { return windows.principal && windows.principal->loaded(); }
 
     testing_support::TestRuntime rt;
-    Windows windows{rt.runtime};
+    zumbilo::ProgramWindows windows{rt.runtime};
 };
