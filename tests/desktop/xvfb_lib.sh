@@ -139,8 +139,32 @@ pixel_at() {
   import -silent -window root -crop "1x1+$1+$2" +repage -depth 8 rgb:- | od -An -tu1 | xargs
 }
 
+# No --sync: it waits for a motion event, and there is none when the pointer
+# is already there. The server handles the move and the click in order.
 click_at() {
-  xdotool mousemove --sync "$1" "$2" click 1
+  xdotool mousemove "$1" "$2" click 1
+}
+
+# Prints how many pixels of the screen rectangle x y width height have
+# exactly the colour red green blue ($5 to $7).
+count_colour() {
+  import -silent -window root -crop "$3x$4+$1+$2" +repage -depth 8 rgb:- | od -An -v -tu1 -w3 |
+    awk -v r="$5" -v g="$6" -v b="$7" '$1 == r && $2 == g && $3 == b { n++ } END { print n + 0 }'
+}
+
+# Starts the accessibility bus of the session bus this test runs in, so that
+# the program, started after it, shows its controls to assistive technology.
+start_accessibility_bus() {
+  [[ -n ${DBUS_SESSION_BUS_ADDRESS:-} ]] || fail "no session bus: run the test under dbus-run-session"
+  /usr/libexec/at-spi-bus-launcher --launch-immediately 2>"$work_dir/atspi.log" &
+  started_pids+=("$!")
+  local deadline=$(($(now_ms) + 5000))
+  until dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
+    org.a11y.Bus.GetAddress >/dev/null 2>&1; do
+    (($(now_ms) < deadline)) || fail "no accessibility bus: $(cat "$work_dir/atspi.log")"
+    sleep "$POLL_SECONDS"
+  done
+  export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 }
 
 # Waits up to $1 ms for the program to end; its status is then in exit_status.

@@ -21,6 +21,7 @@ readonly START_X=$((MAIN_X + 92)) START_Y=$((MAIN_Y + 132))
 readonly PLAYER_HAND_X=$START_X PLAYER_HAND_Y=$START_Y
 readonly PAPER_X=$((MAIN_X + 52)) PAPER_Y=$((MAIN_Y + 92))
 readonly RESTART_RIM_X=$((MAIN_X + 244)) RESTART_RIM_Y=$((MAIN_Y + 132))
+readonly ABOUT_X=$((MAIN_X + 156)) ABOUT_Y=$((MAIN_Y + 196))
 
 # Screen rectangles (x y width height): the two counters, and the status
 # strip between them.
