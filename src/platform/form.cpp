@@ -130,7 +130,9 @@ MouseArgs Form::argsFor(const PointerControl* target, int x, int y, int button, 
 }
 
 void Form::mouseDown(int x, int y, int button, int shift) {
-    if (!loaded_) {
+    // Buttons beyond the three the handlers know (a mouse's back and forward
+    // buttons) are not theirs; taking one would capture the pointer for good.
+    if (!loaded_ || (button != kLeftButton && button != kRightButton && button != kMiddleButton)) {
         return;
     }
     if (!captured_) {

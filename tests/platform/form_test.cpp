@@ -59,6 +59,13 @@ TEST_F(FormTest, rightButtonClicksTooButTheMiddleOneOnlyPressesAndReleases) {
     EXPECT_EQ(form.log, "image.down2;image.up2;image.click;image.down4;image.up4;");
 }
 
+TEST_F(FormTest, unknownButtonsAreIgnoredAndCaptureNothing) {
+    press(10, 10, 0);
+    release(10, 10, 0);
+    form.mouseMove(120, 120, 0, 0);
+    EXPECT_EQ(form.log, "image.move;");
+}
+
 TEST_F(FormTest, arrayMembersPassTheirIndexAndStackInTheOrderGiven) {
     press(205, 5);
     release(205, 5);
