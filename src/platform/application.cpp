@@ -31,6 +31,24 @@ void requireDisplay() {
     std::exit(1);  // NOLINT(concurrency-mt-unsafe)
 }
 
+// While Qt connects to the display its platform messages are held back: when
+// it cannot connect it aborts with a page of advice and a core dump, and the
+// player should get one line and a plain exit instead.
+void startupMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type == QtFatalMsg) {
+        const QByteArray display =
+            qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") || qgetenv("QT_QPA_PLATFORM") == "xcb"
+                ? qgetenv("DISPLAY")
+                : qgetenv("WAYLAND_DISPLAY");
+        std::fprintf(stderr, "zumbilo: no se puede abrir la pantalla %s\n", display.constData());
+        std::_Exit(1);
+    }
+    if (context.category != nullptr && QByteArray(context.category).startsWith("qt.qpa")) {
+        return;
+    }
+    std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
 // On a Wayland session with XWayland, X11 lets the program centre and move
 // its windows, which Wayland does not allow.
 void preferX11UnderWayland() {
@@ -79,7 +97,9 @@ struct Application::Parts {
 Application::Application(int& argc, char** argv, AppRecord app) {
     requireDisplay();
     preferX11UnderWayland();
+    const QtMessageHandler previous = qInstallMessageHandler(startupMessages);
     parts_ = std::make_unique<Parts>(argc, argv, std::move(app));
+    qInstallMessageHandler(previous);
     prepareDesktop();
     QApplication::setApplicationName(QString::fromStdString(parts_->runtime.App().Title));
     QApplication::setQuitOnLastWindowClosed(false);
