@@ -157,6 +157,15 @@ TEST_F(FormTest, aFreshLoadIsCentredOnTheScreenInWholePixelsRoundedDown) {
     EXPECT_EQ(form.window()->size(), QSize(300, 200));
 }
 
+TEST_F(FormTest, aFixedSingleWindowHasATitleBarAndCannotBeResized) {
+    const QWidget& window = *form.window();
+    EXPECT_EQ(window.minimumSize(), window.maximumSize());
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Test"));
+    EXPECT_TRUE(window.windowFlags().testFlag(Qt::WindowTitleHint));
+    EXPECT_TRUE(window.windowFlags().testFlag(Qt::WindowCloseButtonHint));
+    EXPECT_FALSE(window.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+}
+
 TEST_F(FormTest, writingTopMovesTheWindowAndAMovedWindowIsWhereTopReadsFrom) {
     form.Top = form.Top - 60;
     EXPECT_EQ(form.window()->pos().y(), platform::toPixels(form.Top));
