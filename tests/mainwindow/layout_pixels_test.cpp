@@ -127,13 +127,4 @@ TEST_F(LayoutPixelsTest, hoveredTextButtonIsDrawnInTheDarkerRed) {
     EXPECT_EQ(countIn(image, c().lblPlay[0], kTextButton), 0);
 }
 
-TEST_F(LayoutPixelsTest, placesHoldInLogicalPixelsAtScaleTwo) {
-    const QImage image = platform::renderForm(form, 2.0);
-    EXPECT_EQ(image.size(), QSize(834, 450));
-    EXPECT_EQ(image.pixelColor(16, 240), kFrame);
-    EXPECT_EQ(image.pixelColor(17, 240), kFrame);
-    EXPECT_EQ(image.pixelColor(18, 240), kPanel);
-    EXPECT_EQ(image.pixelColor(15, 240), kWindow);
-}
-
 }  // namespace
