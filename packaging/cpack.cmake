@@ -20,5 +20,7 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${ZUMBILO_HOMEPAGE})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "qt6-qpa-plugins, fonts-comic-neue, fonts-crosextra-carlito, fonts-liberation2")
+# Qt's own words (the About box's button) in the desktop's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 
 include(CPack)

@@ -1,7 +1,10 @@
 #include "platform/application.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
+#include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
 
@@ -87,6 +90,8 @@ struct Application::Parts {
                    .app = std::move(app)}) {}
 
     QApplication qt;
+    // Qt's own words (the About box's button) in the desktop's language.
+    QTranslator qtWords;
     RealClock clock;
     ClockSeededRandom random;
     QtProcess process;
@@ -100,6 +105,10 @@ Application::Application(int& argc, char** argv, AppRecord app) {
     const QtMessageHandler previous = qInstallMessageHandler(startupMessages);
     parts_ = std::make_unique<Parts>(argc, argv, std::move(app));
     qInstallMessageHandler(previous);
+    if (parts_->qtWords.load(QLocale::system(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                             QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(&parts_->qtWords);
+    }
     prepareDesktop();
     QApplication::setApplicationName(QString::fromStdString(parts_->runtime.App().Title));
     QApplication::setQuitOnLastWindowClosed(false);
