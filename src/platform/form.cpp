@@ -129,6 +129,24 @@ MouseArgs Form::argsFor(const PointerControl* target, int x, int y, int button, 
     return {button, shift, toTwips(x - origin.x), toTwips(y - origin.y)};
 }
 
+void Form::dispatchToThisLoad(std::function<void()> handler) {
+    // An event that waited while another handler unloaded the form, or
+    // unloaded and loaded it again, belongs to controls that are gone.
+    runtime_->dispatch([this, generation = generation_, handler = std::move(handler)] {
+        if (loaded_ && generation == generation_) {
+            handler();
+        }
+    });
+}
+
+void Form::raise(PointerControl* target, MouseEvent event, const MouseArgs& args) {
+    dispatchToThisLoad([target, event, args] {
+        if (target != nullptr && target->*event) {
+            (target->*event)(args);
+        }
+    });
+}
+
 void Form::mouseDown(int x, int y, int button, int shift) {
     // Buttons beyond the three the handlers know (a mouse's back and forward
     // buttons) are not theirs; taking one would capture the pointer for good.
@@ -140,13 +158,8 @@ void Form::mouseDown(int x, int y, int button, int shift) {
         captureTarget_ = controlAt(x, y);
     }
     buttonsDown_ |= button;
-    PointerControl* target = captureTarget_;
-    const MouseArgs args = argsFor(target, x, y, button, shift);
-    runtime_->dispatch([target, &args] {
-        if (target != nullptr && target->onMouseDown) {
-            target->onMouseDown(args);
-        }
-    });
+    raise(captureTarget_, &PointerControl::onMouseDown,
+          argsFor(captureTarget_, x, y, button, shift));
 }
 
 void Form::mouseMove(int x, int y, int buttons, int shift) {
@@ -155,13 +168,11 @@ void Form::mouseMove(int x, int y, int buttons, int shift) {
     }
     PointerControl* target = captured_ ? captureTarget_ : controlAt(x, y);
     const MouseArgs args = argsFor(target, x, y, buttons, shift);
-    runtime_->dispatch([this, target, &args] {
-        if (target == nullptr) {
-            Form_MouseMove(args);
-        } else if (target->onMouseMove) {
-            target->onMouseMove(args);
-        }
-    });
+    if (target == nullptr) {
+        dispatchToThisLoad([this, args] { Form_MouseMove(args); });
+    } else {
+        raise(target, &PointerControl::onMouseMove, args);
+    }
 }
 
 void Form::mouseUp(int x, int y, int button, int shift) {
@@ -170,27 +181,15 @@ void Form::mouseUp(int x, int y, int button, int shift) {
     }
     buttonsDown_ &= ~button;
     PointerControl* target = captureTarget_;
-    const bool releasedOverTarget = target != nullptr && controlAt(x, y) == target;
     if (buttonsDown_ == 0) {
         captured_ = false;
         captureTarget_ = nullptr;
     }
-    const int generation = generation_;
-    const MouseArgs args = argsFor(target, x, y, button, shift);
-    runtime_->dispatch([target, &args] {
-        if (target != nullptr && target->onMouseUp) {
-            target->onMouseUp(args);
-        }
-    });
-    // Labels and images click with the left or the right button, let go over
-    // the control they went down on, in a form the release did not unload.
-    const bool clickingButton = button == kLeftButton || button == kRightButton;
-    if (clickingButton && releasedOverTarget && loaded_ && generation == generation_) {
-        runtime_->dispatch([target] {
-            if (target->onClick) {
-                target->onClick();
-            }
-        });
+    raise(target, &PointerControl::onMouseUp, argsFor(target, x, y, button, shift));
+    // Every press and release clicks the control that took the press, with
+    // any button and wherever the button was let go.
+    if (target != nullptr) {
+        press(*target);
     }
 }
 
@@ -198,13 +197,15 @@ int Form::keyPress(int code) {
     if (!loaded_) {
         return code;
     }
-    auto keyAscii = static_cast<std::int16_t>(code);
-    runtime_->dispatch([this, &keyAscii] { Form_KeyPress(keyAscii); });
-    return keyAscii;
+    // Shared, so that a key arriving while another handler runs can wait for
+    // it; such a key is left as it came.
+    const auto keyAscii = std::make_shared<std::int16_t>(static_cast<std::int16_t>(code));
+    dispatchToThisLoad([this, keyAscii] { Form_KeyPress(*keyAscii); });
+    return *keyAscii;
 }
 
 void Form::press(const PointerControl& control) {
-    runtime_->dispatch([&control] {
+    dispatchToThisLoad([&control] {
         if (control.onClick) {
             control.onClick();
         }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -69,7 +70,8 @@ class Form : public PropertyOwner {
     // Returns the key code as Form_KeyPress left it: 0 means swallowed.
     int keyPress(int code);
     void closeRequested();
-    // A click by other means than the pointer (assistive technology).
+    // A click, as a release gives it or by other means (assistive
+    // technology).
     void press(const PointerControl& control);
 
     PointerControl* controlAt(int x, int y) const;
@@ -99,6 +101,9 @@ class Form : public PropertyOwner {
     void load();
     void centreOnScreen();
     MouseArgs argsFor(const PointerControl* target, int x, int y, int button, int shift) const;
+    void dispatchToThisLoad(std::function<void()> handler);
+    using MouseEvent = std::function<void(const MouseArgs&)> PointerControl::*;
+    void raise(PointerControl* target, MouseEvent event, const MouseArgs& args);
 
     struct WindowDeleter {
         void operator()(FormWindow* window) const;

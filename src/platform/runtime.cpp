@@ -6,10 +6,28 @@ namespace platform {
 
 Runtime::Runtime(Services services) : services_(std::move(services)) {}
 
-void Runtime::dispatch(const std::function<void()>& handler) {
+void Runtime::dispatch(std::function<void()> handler) {
     if (stopped_) {
         return;
     }
+    // Handlers never run inside one another: an event that arrives while one
+    // runs (a tick under a modal box, say) waits until the outermost returns.
+    if (depth_ > 0) {
+        waiting_.push_back(std::move(handler));
+        return;
+    }
+    run(handler);
+    while (!waiting_.empty() && !stopped_) {
+        const std::function<void()> next = std::move(waiting_.front());
+        waiting_.pop_front();
+        run(next);
+    }
+    waiting_.clear();
+    retired_.clear();
+    endIfNothingLoaded();
+}
+
+void Runtime::run(const std::function<void()>& handler) {
     ++depth_;
     try {
         handler();
@@ -21,10 +39,6 @@ void Runtime::dispatch(const std::function<void()>& handler) {
         services_.process.fail(services_.app.Title, error.what());
     }
     --depth_;
-    if (depth_ == 0) {
-        retired_.clear();
-    }
-    endIfNothingLoaded();
 }
 
 void Runtime::retire(std::shared_ptr<void> remains) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <deque>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -33,8 +34,9 @@ class Runtime {
     AboutBox& aboutBox() { return services_.aboutBox; }
     const AppRecord& App() const { return services_.app; }
 
-    // Runs one event handler. Once the program has ended, nothing runs.
-    void dispatch(const std::function<void()>& handler);
+    // Runs one event handler, or queues it behind the handler that is
+    // running. Once the program has ended, nothing runs.
+    void dispatch(std::function<void()> handler);
 
     // The End statement.
     void End();
@@ -47,13 +49,16 @@ class Runtime {
     void formUnloaded();
 
     // Keeps what an unloaded form owned (its controls, with the handler that
-    // may be running) alive until the outermost handler has returned.
+    // may be running) alive until the outermost handler, and every event
+    // that waited for it, has returned.
     void retire(std::shared_ptr<void> remains);
 
   private:
+    void run(const std::function<void()>& handler);
     void endIfNothingLoaded();
 
     Services services_;
+    std::deque<std::function<void()>> waiting_;
     std::vector<std::shared_ptr<void>> retired_;
     int loadedForms_ = 0;
     int depth_ = 0;

@@ -39,17 +39,18 @@ void Timer::disarm() {
 }
 
 void Timer::tick() {
-    // A tick that comes due while this timer's handler runs (under a modal
-    // box) is dropped rather than nested.
-    if (ticking_) {
+    // A tick that falls due while another handler runs (under a modal box)
+    // waits for it; the ticks missed meanwhile are not made up for.
+    if (waiting_) {
         return;
     }
-    form_->runtime().dispatch([this] {
-        ticking_ = true;
-        if (onTimer) {
+    waiting_ = true;
+    form_->runtime().dispatch([this, arming = armed_] {
+        waiting_ = false;
+        // Stopped, restarted or unloaded meanwhile: the tick no longer falls due.
+        if (armed_ == arming && onTimer) {
             onTimer();
         }
-        ticking_ = false;
     });
 }
 

@@ -43,7 +43,7 @@ class Timer final : public PropertyOwner {
     Form* form_;
     std::optional<Clock::TimerId> armed_;
     int armedInterval_ = 0;
-    bool ticking_ = false;
+    bool waiting_ = false;
     bool retired_ = false;
 };
 

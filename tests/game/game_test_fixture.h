@@ -21,6 +21,14 @@ class MainWindowTest : public ::testing::Test {
 
     void key(int code) { lastKeyResult = form.keyPress(code); }
 
+    // As a restart does: the window loaded anew, its variables kept.
+    void reload() {
+        rt.runtime.dispatch([this] {
+            form.Unload();
+            form.Show();
+        });
+    }
+
     testing_support::TestRuntime rt;
     int restarts = 0;
     int endedDuringRestart = 0;

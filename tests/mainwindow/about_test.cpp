@@ -30,13 +30,26 @@ TEST_F(AboutBoxTest, questionMarkOpensTheBoxWithTitleTextAndIconEachTime) {
     EXPECT_EQ(c().lblGame.Caption.get(), "ELIGE UNA FIGURA");
 }
 
-TEST_F(AboutBoxTest, timersKeepTickingWhileTheBoxIsOpen) {
-    pointer.click(c().lblPlay[0]);
-    rt.aboutBox.whileOpen = [this] { rt.clock.advance(200); };
+// Nothing of the game changes while the box is open: a running hands
+// animation and the slide wait for it to close, then go on a tick at a time.
+TEST_F(AboutBoxTest, theHandsAndTheSlideWaitWhileTheBoxIsOpen) {
+    key('5');
+    pointer.click(c().Image1);  // Playing is False: a new play opens while the hands go on
     const platform::Twips top = form.Top;
+    std::string statusWhileOpen;
+    platform::Twips topWhileOpen = 0;
+    rt.aboutBox.whileOpen = [&] {
+        rt.clock.advance(2000);
+        statusWhileOpen = c().lblGame.Caption;
+        topWhileOpen = form.Top;
+    };
     pointer.click(c().cmdAbout);
-    EXPECT_EQ(form.Top.get(), top - 240);
-    EXPECT_FALSE(c().tmrTop.Enabled);
+    EXPECT_EQ(statusWhileOpen, "ELIGE UNA FIGURA");
+    EXPECT_EQ(topWhileOpen, top);
+    EXPECT_EQ(form.Top.get(), top - 60);
+    EXPECT_EQ(form.TickCount, 1);
+    ticks(5);
+    EXPECT_EQ(c().lblGame.Caption.get(), "GANASTE");  // scissors against the scripted paper
 }
 
 }  // namespace

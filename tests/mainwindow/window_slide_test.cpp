@@ -45,10 +45,10 @@ TEST_F(WindowSlideTest, aWindowMovedDuringTheSlideKeepsTheStepsRelative) {
 // resumes at the next load.
 TEST_F(WindowSlideTest, restartAfterKStepsGivesSixMinusKStepsUpAndOneDown) {
     for (int k = 1; k <= 5; ++k) {
-        rt.runtime.dispatch([this, k] {
-            for (int i = 0; i < k; ++i) {
-                tick();
-            }
+        for (int i = 0; i < k; ++i) {
+            tick();
+        }
+        rt.runtime.dispatch([this] {
             form.Unload();
             form.Show();
         });

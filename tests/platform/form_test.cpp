@@ -8,6 +8,7 @@
 namespace {
 
 using platform::kLeftButton;
+using platform::kMiddleButton;
 using platform::kRightButton;
 
 class FormTest : public ::testing::Test {
@@ -41,22 +42,26 @@ TEST_F(FormTest, pressGivesDownUpClickInThatOrder) {
     EXPECT_EQ(form.log, "front.down1;front.up1;front.click;");
 }
 
-TEST_F(FormTest, releaseGoesToThePressedControlEvenOutsideItButClicksOnlyOverIt) {
-    press(10, 10);
-    form.mouseMove(120, 120, kLeftButton, 0);
-    release(1000, 1000);
-    EXPECT_EQ(form.log, "front.down1;front.move;front.up1;");
-    form.log.clear();
-    form.mouseMove(120, 120, 0, 0);
-    EXPECT_EQ(form.log, "image.move;");
-}
-
-TEST_F(FormTest, rightButtonClicksTooButTheMiddleOneOnlyPressesAndReleases) {
-    press(120, 120, kRightButton);
-    release(120, 120, kRightButton);
-    press(120, 120, platform::kMiddleButton);
-    release(120, 120, platform::kMiddleButton);
-    EXPECT_EQ(form.log, "image.down2;image.up2;image.click;image.down4;image.up4;");
+// MouseUp and Click go to the control that took the press, for any button
+// and wherever the button is let go; the release ends the capture.
+TEST_F(FormTest, everyReleaseClicksThePressedControlWhereverItIsLetGo) {
+    const struct {
+        int button;
+        int releaseX, releaseY;
+        const char* log;
+    } cases[] = {
+        {kLeftButton, 10, 10, "front.down1;front.up1;front.click;image.move;"},
+        {kRightButton, 120, 120,
+         "front.down2;front.up2;front.click;image.move;"},  // over the image
+        {kMiddleButton, 1000, 1000, "front.down4;front.up4;front.click;image.move;"},  // outside
+    };
+    for (const auto& each : cases) {
+        form.log.clear();
+        press(10, 10, each.button);
+        release(each.releaseX, each.releaseY, each.button);
+        form.mouseMove(120, 120, 0, 0);
+        EXPECT_EQ(form.log, each.log) << each.button;
+    }
 }
 
 TEST_F(FormTest, unknownButtonsAreIgnoredAndCaptureNothing) {
@@ -92,6 +97,22 @@ TEST_F(FormTest, timerTicksOncePerIntervalWhileEnabledAndDiesWithTheControls) {
     EXPECT_EQ(form.log, "tick;tick;tick;");
     form.Unload();
     EXPECT_EQ(rt.clock.running(), 0U);
+}
+
+// Handlers never run inside one another: ticks that fall due while one runs
+// (as under a modal box) come after it, one per timer, and not at all once
+// the handler has stopped the timer.
+TEST_F(FormTest, ticksDueDuringAHandlerComeAfterItOncePerTimer) {
+    rt.runtime.dispatch([this] {
+        rt.clock.advance(500);
+        form.log += "end;";
+    });
+    EXPECT_EQ(form.log, "end;tick;");
+    rt.runtime.dispatch([this] {
+        rt.clock.advance(500);
+        form.c().tmr.Enabled = false;
+    });
+    EXPECT_EQ(form.log, "end;tick;");
 }
 
 TEST_F(FormTest, unloadKeepsTheFormsVariablesAndTheNextShowLoadsTheLayoutAgain) {

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <memory>
 #include <random>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -42,6 +43,7 @@ class RandomInput {
             startRun();
             return;
         }
+        ticksWaited_ = false;
         const auto [x, y] = somePoint(*form);
         const int button =
             std::array{platform::kLeftButton, platform::kRightButton, platform::kMiddleButton}.at(
@@ -97,7 +99,10 @@ class RandomInput {
         ++runs_;
         mainWasLoaded_ = false;
         run_->rt.clock.afterEachTick = [this] { check("tick"); };
-        run_->rt.aboutBox.whileOpen = [this] { run_->rt.clock.advance(pick(0, 300)); };
+        run_->rt.aboutBox.whileOpen = [this] {
+            run_->rt.clock.advance(pick(0, 300));
+            ticksWaited_ = true;
+        };
     }
 
     // Anywhere around the window half the time, else on a visible control,
@@ -151,8 +156,9 @@ class RandomInput {
             ASSERT_EQ(wins, "0");
             ASSERT_EQ(losses, "0");
         } else if (wins != wins_ || losses != losses_) {
-            // Only the sixth tick of the hands advances a counter, by one.
-            ASSERT_STREQ(after, "tick");
+            // Only the sixth tick of the hands advances a counter, by one;
+            // ticks due while the About box was open run when it closes.
+            ASSERT_TRUE(std::string(after) == "tick" || ticksWaited_) << after;
             ASSERT_FALSE(c.tmrHands.Enabled);
             ASSERT_EQ(form.TickCount, 0);
             ASSERT_FALSE(form.Playing);
@@ -187,6 +193,7 @@ class RandomInput {
     int verdicts_ = 0;
     int aboutBoxes_ = 0;
     bool mainWasLoaded_ = false;
+    bool ticksWaited_ = false;
     std::string wins_;
     std::string losses_;
 };

@@ -3,7 +3,6 @@
 namespace {
 
 using platform::kOpaque;
-using platform::kRightButton;
 using platform::kTransparent;
 
 class ExitLabelTest : public StartupWindowTest,
@@ -22,32 +21,31 @@ TEST_P(ExitLabelTest, clickEndsTheProgramAndTheMainWindowIsNeverShown) {
 // hand-off.
 INSTANTIATE_TEST_SUITE_P(AnyMoment, ExitLabelTest, ::testing::Values(0, 500, 1230, 1500, 1729));
 
-TEST_F(ExitLabelTest, greyBoxShowsOnlyWhileTheButtonIsDown) {
+struct ExitPress {
+    int button;
+    int releaseDx, releaseDy;  // from the press
+};
+
+class ExitLabelPressTest : public StartupWindowTest,
+                           public ::testing::WithParamInterface<ExitPress> {};
+
+// The grey box shows while the button is down, held as long as the sequence
+// runs on; the release clears it and the click ends the program.
+TEST_P(ExitLabelPressTest, anyButtonLetGoAnywhereShowsTheBoxThenEnds) {
     const auto [x, y] = testing_support::Pointer::centreOf(c().lblEsc);
     EXPECT_EQ(c().lblEsc.BackStyle.get(), kTransparent);
-    form.mouseDown(x, y, platform::kLeftButton, 0);
+    form.mouseDown(x, y, GetParam().button, 0);
+    rt.clock.advance(300);
     EXPECT_EQ(c().lblEsc.BackStyle.get(), kOpaque);
-    rt.clock.advance(300);  // held while the sequence runs on
-    EXPECT_EQ(c().lblEsc.BackStyle.get(), kOpaque);
-
-    // Released away from the "x": the box goes, the program stays.
-    form.mouseUp(x - 100, y + 100, platform::kLeftButton, 0);
-    EXPECT_EQ(c().lblEsc.BackStyle.get(), kTransparent);
     EXPECT_FALSE(rt.process.ended);
-}
-
-TEST_F(ExitLabelTest, middleButtonShowsTheBoxButDoesNotEnd) {
-    const auto [x, y] = testing_support::Pointer::centreOf(c().lblEsc);
-    form.mouseDown(x, y, platform::kMiddleButton, 0);
-    EXPECT_EQ(c().lblEsc.BackStyle.get(), kOpaque);
-    form.mouseUp(x, y, platform::kMiddleButton, 0);
+    form.mouseUp(x + GetParam().releaseDx, y + GetParam().releaseDy, GetParam().button, 0);
     EXPECT_EQ(c().lblEsc.BackStyle.get(), kTransparent);
-    EXPECT_FALSE(rt.process.ended);
-}
-
-TEST_F(ExitLabelTest, rightButtonClickEndsLikeTheLeft) {
-    testing_support::Pointer{form}.click(c().lblEsc, kRightButton);
     EXPECT_TRUE(rt.process.ended);
 }
+
+INSTANTIATE_TEST_SUITE_P(AnyButton, ExitLabelPressTest,
+                         ::testing::Values(ExitPress{platform::kLeftButton, -100, 100},
+                                           ExitPress{platform::kMiddleButton, 0, 0},
+                                           ExitPress{platform::kRightButton, 0, 0}));
 
 }  // namespace
