@@ -185,7 +185,12 @@ void FormWindow::mouseReleaseEvent(QMouseEvent* event) {
 void FormWindow::keyPressEvent(QKeyEvent* event) {
     const QString text = event->text();
     // Only keys that type a character reach the form, as character codes.
-    if (form_ == nullptr || text.isEmpty() || text.at(0).unicode() > 0xFF) {
+    // Held with Ctrl, Alt or the logo key they are the desktop's shortcuts;
+    // AltGr types characters and is none of these.
+    constexpr Qt::KeyboardModifiers shortcut =
+        Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+    if (form_ == nullptr || (event->modifiers() & shortcut) != 0 || text.isEmpty() ||
+        text.at(0).unicode() > 0xFF) {
         event->ignore();
         return;
     }

@@ -1,6 +1,9 @@
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <vector>
 
 #include "game_test_fixture.h"
+#include "platform/form_window.h"
 
 namespace {
 
@@ -68,6 +71,44 @@ TEST_F(FigureChoiceTest, startThenOptionPictureGoesThroughChoosingToShaking) {
     EXPECT_EQ(c().Image1.Picture.get(), c().imgOpt[1].Picture.get());
     EXPECT_EQ(c().Image2.Picture.get(), c().imgVs3.Picture.get());
     EXPECT_TRUE(form.Playing);
+}
+
+// INICIAR opens the play with any button, wherever the button is let go.
+TEST_F(FigureChoiceTest, startLabelOpensThePlayWithAnyButtonLetGoAnywhere) {
+    const auto [x, y] = testing_support::Pointer::centreOf(c().lblPlay[0]);
+    const auto [statusX, statusY] = testing_support::Pointer::centreOf(c().lblGame);
+    const struct {
+        int button;
+        int releaseX, releaseY;
+    } presses[] = {{platform::kMiddleButton, x, y},
+                   {platform::kLeftButton, statusX, statusY},
+                   {platform::kRightButton, -20, -20}};
+    for (const auto& each : presses) {
+        reload();
+        form.mouseDown(x, y, each.button, 0);
+        form.mouseUp(each.releaseX, each.releaseY, each.button, 0);
+        expectShown(kChoosing);
+    }
+}
+
+// Digits held with Ctrl, Alt or the logo key are the desktop's shortcuts and
+// never reach the game; AltGr, Shift (digits on some layouts) and the keypad
+// type them as a plain key does.
+TEST_F(FigureChoiceTest, digitsHeldWithShortcutModifiersDoNotPlay) {
+    const struct {
+        Qt::KeyboardModifiers modifiers;
+        bool plays;
+    } cases[] = {{Qt::NoModifier, true},          {Qt::KeypadModifier, true},
+                 {Qt::GroupSwitchModifier, true}, {Qt::ShiftModifier, true},
+                 {Qt::AltModifier, false},        {Qt::MetaModifier, false},
+                 {Qt::ControlModifier, false}};
+    for (const auto& each : cases) {
+        reload();
+        QKeyEvent five(QEvent::KeyPress, Qt::Key_5, each.modifiers, QStringLiteral("5"));
+        QCoreApplication::sendEvent(form.window(), &five);
+        EXPECT_EQ(c().tmrHands.Enabled.get(), each.plays) << each.modifiers;
+        EXPECT_EQ(c().lblGame.Caption.get(), each.plays ? "" : "BIENVENIDO");
+    }
 }
 
 TEST_F(FigureChoiceTest, digitKeysChooseByKeypadColumnAndAreSwallowed) {
