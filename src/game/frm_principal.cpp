@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "mainwindow/about.h"
+#include "mainwindow/accessible_names.h"
 #include "mainwindow/pointer_feedback.h"
 #include "platform/runtime_error.h"
 
@@ -54,6 +55,7 @@ void frmPrincipal::wire(mainwindow::MainWindowControls& controls) {
     controls.Image1.onClick = [this] { Image1_Click(); };
     controls.cmdAbout.onClick = [this] { mainwindow::cmdAbout_Click(*this); };
     mainwindow::wirePointerFeedback(controls);
+    mainwindow::nameControls(controls);
 }
 
 void frmPrincipal::Form_Load() {
@@ -195,6 +197,7 @@ void frmPrincipal::Jugar() {
     } else {
         ctl.lblGame.Caption = "EMPATASTE";
     }
+    announce(mainwindow::verdictDetails(ctl));
     Playing = false;
 }
 

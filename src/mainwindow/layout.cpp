@@ -93,7 +93,8 @@ MainWindowControls::MainWindowControls(platform::Form& form)
                                .Font = segoePrint(14.25F, true), .BackColor = RGB(224, 224, 224),
                                .BackStyle = platform::kTransparent}),
       lblGame(form, LabelDesign{.rect = {120, 120, 6015, 495}, .Caption = "BIENVENIDO",
-                                .Font = segoePrint(15.75F), .BackColor = RGB(255, 255, 255)}),
+                                .Font = segoePrint(15.75F), .BackColor = RGB(255, 255, 255),
+                                .StatusLine = true}),
       lblVS(form, LabelDesign{.rect = {2760, 1680, 735, 615}, .Caption = "VS.",
                               .Font = segoePrint(20.25F), .ForeColor = RGB(64, 0, 0),
                               .BackStyle = platform::kTransparent, .Visible = false}) {}

@@ -42,4 +42,9 @@ PointerControl::PointerControl(Form& form, TwipsRect rect, bool visible, int bor
       BorderStyle(*this, borderStyle),
       ToolTipText(*this, std::move(toolTipText)) {}
 
+void PointerControl::propertyChanged() {
+    Control::propertyChanged();
+    form().accessibleChange(*this);
+}
+
 }  // namespace platform

@@ -75,8 +75,13 @@ class PointerControl : public Control {
     std::function<void(const MouseArgs&)> onMouseDown;
     std::function<void(const MouseArgs&)> onMouseMove;
     std::function<void(const MouseArgs&)> onMouseUp;
+    // What assistive technology calls the control, where its caption or its
+    // tool tip would not say it.
+    std::function<std::string()> accessibleName;
 
     bool takesPointer() const override { return true; }
+
+    void propertyChanged() override;
 };
 
 }  // namespace platform

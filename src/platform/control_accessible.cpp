@@ -1,35 +1,40 @@
 #include "platform/control_accessible.h"
 
 #include <QAccessibleWidget>
+#include <QDialog>
 
 #include "platform/form.h"
 #include "platform/form_window.h"
-#include "platform/image.h"
 #include "platform/label.h"
 
 namespace platform {
 
 namespace {
 
-bool isLabel(const PointerControl& control) {
-    return dynamic_cast<const Label*>(&control) != nullptr;
-}
-
-// The form window, whose children are its visible labels and images, front to back.
+// The form window, whose children are its reachable labels and images, front to back.
 class FormAccessible final : public QAccessibleWidget {
   public:
     explicit FormAccessible(FormWindow* window) : QAccessibleWidget(window, QAccessible::Window) {}
 
+    QString text(QAccessible::Text t) const override {
+        const Form* form = formWindow()->form();
+        if (t == QAccessible::Name && form != nullptr && !form->design().AccessibleName.empty()) {
+            return QString::fromStdString(form->design().AccessibleName);
+        }
+        return QAccessibleWidget::text(t);
+    }
+
     int childCount() const override {
-        return static_cast<int>(formWindow()->accessibleControls().size());
+        return static_cast<int>(formWindow()->accessibility().controls().size());
     }
 
     QAccessibleInterface* child(int index) const override {
-        const auto controls = formWindow()->accessibleControls();
+        const auto controls = formWindow()->accessibility().controls();
         if (index < 0 || index >= static_cast<int>(controls.size())) {
             return nullptr;
         }
-        return formWindow()->accessibleFor(*controls[static_cast<std::size_t>(index)]);
+        return formWindow()->accessibility().interfaceFor(
+            *controls[static_cast<std::size_t>(index)]);
     }
 
     int indexOfChild(const QAccessibleInterface* child) const override {
@@ -46,20 +51,34 @@ class FormAccessible final : public QAccessibleWidget {
         const Form* form = formWindow()->form();
         const PointerControl* control =
             form != nullptr ? form->controlAt(local.x(), local.y()) : nullptr;
-        return control != nullptr ? formWindow()->accessibleFor(*control) : nullptr;
+        return control != nullptr ? formWindow()->accessibility().interfaceFor(*control) : nullptr;
     }
 
   private:
     FormWindow* formWindow() const { return static_cast<FormWindow*>(widget()); }
 };
 
-QAccessibleInterface* formAccessibleFactory(const QString& /*className*/, QObject* object) {
-    auto* window = dynamic_cast<FormWindow*>(object);
-    if (window == nullptr) {
-        return nullptr;
+class DialogAccessible final : public QAccessibleWidget {
+  public:
+    explicit DialogAccessible(QDialog* dialog) : QAccessibleWidget(dialog, QAccessible::Dialog) {}
+
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.modal = static_cast<QDialog*>(widget())->isModal();
+        return state;
     }
-    return new FormAccessible(
-        window);  // NOLINT(cppcoreguidelines-owning-memory): Qt's cache owns it
+};
+
+// Qt's cache owns what is made here. Dialogs of a kind of their own, such as
+// message boxes, keep what Qt makes of them.
+QAccessibleInterface* formAccessibleFactory(const QString& className, QObject* object) {
+    if (auto* window = dynamic_cast<FormWindow*>(object)) {
+        return new FormAccessible(window);
+    }
+    if (className == QStringLiteral("QDialog")) {
+        return new DialogAccessible(static_cast<QDialog*>(object));
+    }
+    return nullptr;
 }
 
 }  // namespace
@@ -79,6 +98,18 @@ QAccessibleInterface* ControlAccessible::parent() const {
     return QAccessible::queryAccessibleInterface(window_);
 }
 
+QAccessibleInterface* ControlAccessible::child(int index) const {
+    return statusLine() && index == 0 ? window_->accessibility().announcementInterface() : nullptr;
+}
+
+int ControlAccessible::childCount() const {
+    return statusLine() ? 1 : 0;
+}
+
+int ControlAccessible::indexOfChild(const QAccessibleInterface* child) const {
+    return child != nullptr && child == this->child(0) ? 0 : -1;
+}
+
 QString ControlAccessible::text(QAccessible::Text t) const {
     QString tip = QString::fromStdString(control_->ToolTipText).trimmed();
     if (t == QAccessible::Description) {
@@ -86,6 +117,9 @@ QString ControlAccessible::text(QAccessible::Text t) const {
     }
     if (t != QAccessible::Name) {
         return {};
+    }
+    if (control_->accessibleName) {
+        return QString::fromStdString(control_->accessibleName());
     }
     const auto* label = dynamic_cast<const Label*>(control_);
     const QString caption = label != nullptr ? QString::fromStdString(label->Caption) : QString();
@@ -98,10 +132,14 @@ QRect ControlAccessible::rect() const {
 }
 
 QAccessible::Role ControlAccessible::role() const {
-    if (clickable()) {
+    if (statusLine()) {
+        return QAccessible::StatusBar;
+    }
+    if (control_->onClick) {
         return QAccessible::Button;
     }
-    return isLabel(*control_) ? QAccessible::StaticText : QAccessible::Graphic;
+    return dynamic_cast<const Label*>(control_) != nullptr ? QAccessible::StaticText
+                                                           : QAccessible::Graphic;
 }
 
 QAccessible::State ControlAccessible::state() const {
@@ -118,17 +156,43 @@ void* ControlAccessible::interface_cast(QAccessible::InterfaceType type) {
 }
 
 QStringList ControlAccessible::actionNames() const {
-    return clickable() ? QStringList{pressAction()} : QStringList{};
+    return window_->accessibility().pressable(*control_) ? QStringList{pressAction()}
+                                                         : QStringList{};
 }
 
 void ControlAccessible::doAction(const QString& actionName) {
-    if (actionName == pressAction() && clickable() && window_->form() != nullptr) {
-        window_->form()->press(*control_);
+    if (actionName == pressAction() && window_->accessibility().pressable(*control_)) {
+        window_->accessibility().pressLater(*control_);
     }
 }
 
-bool ControlAccessible::clickable() const {
-    return static_cast<bool>(control_->onClick);
+bool ControlAccessible::statusLine() const {
+    const auto* label = dynamic_cast<const Label*>(control_);
+    return label != nullptr && label->StatusLine;
+}
+
+AnnouncementAccessible::AnnouncementAccessible(FormWindow& window, const Label& statusLine)
+    : window_(&window), statusLine_(&statusLine) {}
+
+bool AnnouncementAccessible::isValid() const {
+    return window_->form() != nullptr;
+}
+
+QWindow* AnnouncementAccessible::window() const {
+    return window_->windowHandle();
+}
+
+QAccessibleInterface* AnnouncementAccessible::parent() const {
+    return window_->accessibility().interfaceFor(*statusLine_);
+}
+
+QString AnnouncementAccessible::text(QAccessible::Text t) const {
+    return t == QAccessible::Name ? window_->accessibility().announcement() : QString();
+}
+
+QRect AnnouncementAccessible::rect() const {
+    const PixelRect r = statusLine_->pixelRect();
+    return {window_->mapToGlobal(QPoint(r.x, r.y)), QSize(r.width, r.height)};
 }
 
 void installFormAccessibility() {

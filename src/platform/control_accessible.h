@@ -5,10 +5,12 @@
 namespace platform {
 
 class FormWindow;
+class Label;
 class PointerControl;
 
 // What assistive technology sees of a windowless label or image: a role, a
 // name, a place on the screen and, when it takes clicks, the press action.
+// The status line is a status bar holding the announcement.
 class ControlAccessible final : public QAccessibleInterface, public QAccessibleActionInterface {
   public:
     ControlAccessible(FormWindow& window, const PointerControl& control);
@@ -17,9 +19,9 @@ class ControlAccessible final : public QAccessibleInterface, public QAccessibleA
     QObject* object() const override { return nullptr; }
     QWindow* window() const override;
     QAccessibleInterface* parent() const override;
-    QAccessibleInterface* child(int /*index*/) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface* /*child*/) const override { return -1; }
+    QAccessibleInterface* child(int index) const override;
+    int childCount() const override;
+    int indexOfChild(const QAccessibleInterface* child) const override;
     QAccessibleInterface* childAt(int /*x*/, int /*y*/) const override { return nullptr; }
     QString text(QAccessible::Text t) const override;
     void setText(QAccessible::Text /*t*/, const QString& /*text*/) override {}
@@ -33,13 +35,38 @@ class ControlAccessible final : public QAccessibleInterface, public QAccessibleA
     QStringList keyBindingsForAction(const QString& /*actionName*/) const override { return {}; }
 
   private:
-    bool clickable() const;
+    bool statusLine() const;
 
     FormWindow* window_;
     const PointerControl* control_;
 };
 
-// Makes every form window answer with its controls as children.
+// What the status line said last, as a notification inside it.
+class AnnouncementAccessible final : public QAccessibleInterface {
+  public:
+    AnnouncementAccessible(FormWindow& window, const Label& statusLine);
+
+    bool isValid() const override;
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override;
+    QAccessibleInterface* parent() const override;
+    QAccessibleInterface* child(int /*index*/) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface* /*child*/) const override { return -1; }
+    QAccessibleInterface* childAt(int /*x*/, int /*y*/) const override { return nullptr; }
+    QString text(QAccessible::Text t) const override;
+    void setText(QAccessible::Text /*t*/, const QString& /*text*/) override {}
+    QRect rect() const override;
+    QAccessible::Role role() const override { return QAccessible::Notification; }
+    QAccessible::State state() const override { return {}; }
+
+  private:
+    FormWindow* window_;
+    const Label* statusLine_;
+};
+
+// Makes every form window answer with its controls as children, and every
+// plain dialog, such as the About box, say whether it is modal.
 void installFormAccessibility();
 
 }  // namespace platform

@@ -1,6 +1,7 @@
 #include "platform/form.h"
 
 #include "platform/form_window.h"
+#include "platform/label.h"
 #include "platform/runtime.h"
 #include "platform/timer.h"
 
@@ -101,9 +102,25 @@ void Form::invalidate(const PixelRect& rect) const {
     }
 }
 
-void Form::captionChanged(const PointerControl& control) const {
+void Form::accessibleChange(const PointerControl& control) const {
     if (window_) {
-        window_->announceNameChange(control);
+        window_->accessibility().nameMayHaveChanged(control);
+    }
+}
+
+const Label* Form::statusLine() const {
+    for (const Control* control : stack_) {
+        const auto* label = dynamic_cast<const Label*>(control);
+        if (label != nullptr && label->StatusLine) {
+            return label;
+        }
+    }
+    return nullptr;
+}
+
+void Form::announce(const std::string& text) const {
+    if (window_) {
+        window_->accessibility().announce(text);
     }
 }
 
@@ -114,6 +131,42 @@ PointerControl* Form::controlAt(int x, int y) const {
         }
     }
     return nullptr;
+}
+
+std::optional<std::pair<int, int>> Form::reachablePoint(const PointerControl& control) const {
+    if (!control.Visible) {
+        return std::nullopt;
+    }
+    const PixelRect rect = control.pixelRect();
+    // What covers the control changes only at the edges of the controls in
+    // front of it, so one point in each cell between those edges tries every
+    // uncovered part.
+    std::vector<int> xs{rect.x + rect.width / 2, rect.x};
+    std::vector<int> ys{rect.y + rect.height / 2, rect.y};
+    for (const Control* front : stack_) {
+        if (front == &control) {
+            break;
+        }
+        const PixelRect r = front->pixelRect();
+        for (const int x : {r.x, r.x + r.width}) {
+            if (x > rect.x && x < rect.x + rect.width) {
+                xs.push_back(x);
+            }
+        }
+        for (const int y : {r.y, r.y + r.height}) {
+            if (y > rect.y && y < rect.y + rect.height) {
+                ys.push_back(y);
+            }
+        }
+    }
+    for (const int y : ys) {
+        for (const int x : xs) {
+            if (controlAt(x, y) == &control) {
+                return std::pair{x, y};
+            }
+        }
+    }
+    return std::nullopt;
 }
 
 std::optional<std::string> Form::toolTipAt(int x, int y) const {
@@ -189,7 +242,7 @@ void Form::mouseUp(int x, int y, int button, int shift) {
     // Every press and release clicks the control that took the press, with
     // any button and wherever the button was let go.
     if (target != nullptr) {
-        press(*target);
+        click(*target);
     }
 }
 
@@ -204,12 +257,24 @@ int Form::keyPress(int code) {
     return *keyAscii;
 }
 
-void Form::press(const PointerControl& control) {
+void Form::click(const PointerControl& control) {
     dispatchToThisLoad([&control] {
         if (control.onClick) {
             control.onClick();
         }
     });
+}
+
+void Form::press(const PointerControl& control) {
+    // While a button is held the pointer belongs to what it pressed.
+    if (captured_) {
+        return;
+    }
+    const auto point = reachablePoint(control);
+    if (point) {
+        mouseDown(point->first, point->second, kLeftButton, 0);
+        mouseUp(point->first, point->second, kLeftButton, 0);
+    }
 }
 
 void Form::closeRequested() {

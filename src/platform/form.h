@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/control.h"
@@ -17,6 +18,7 @@ namespace platform {
 
 class Runtime;
 class FormWindow;
+class Label;
 class Timer;
 
 struct FormDesign {
@@ -26,6 +28,8 @@ struct FormDesign {
     Color BackColor = RGB(255, 255, 255);
     int BorderStyle = 1;  // 0 none, 1 fixed single: a title bar, not resizable
     std::string iconResource{};
+    // What assistive technology calls the window, where not its caption.
+    std::string AccessibleName{};
 };
 
 // A window holding windowless controls. The form object lives as long as the
@@ -70,12 +74,20 @@ class Form : public PropertyOwner {
     // Returns the key code as Form_KeyPress left it: 0 means swallowed.
     int keyPress(int code);
     void closeRequested();
-    // A click, as a release gives it or by other means (assistive
-    // technology).
+    // A click by other means than the pointer (assistive technology): the
+    // pointer's own press and release, where the control is frontmost.
     void press(const PointerControl& control);
 
     PointerControl* controlAt(int x, int y) const;
+    // A point where the pointer reaches the control, its centre if it can;
+    // none while it is hidden or covered all over.
+    std::optional<std::pair<int, int>> reachablePoint(const PointerControl& control) const;
     std::optional<std::string> toolTipAt(int x, int y) const;
+    // The label whose captions assistive technology hears, if the form has one.
+    const Label* statusLine() const;
+    // Has assistive technology hear the text through the status line once the
+    // running handler is done, after what the handler had it hear before.
+    void announce(const std::string& text) const;
 
     void propertyChanged() override;
 
@@ -92,16 +104,18 @@ class Form : public PropertyOwner {
 
   private:
     friend class Control;
-    friend class Label;
+    friend class PointerControl;
     friend class Timer;
     void add(Control& control) { stack_.push_back(&control); }
     void add(Timer& timer) { timers_.push_back(&timer); }
     void invalidate(const PixelRect& rect) const;
-    void captionChanged(const PointerControl& control) const;
+    void accessibleChange(const PointerControl& control) const;
     void load();
     void centreOnScreen();
     MouseArgs argsFor(const PointerControl* target, int x, int y, int button, int shift) const;
     void dispatchToThisLoad(std::function<void()> handler);
+    // The click that every press and release gives the control that took it.
+    void click(const PointerControl& control);
     using MouseEvent = std::function<void(const MouseArgs&)> PointerControl::*;
     void raise(PointerControl* target, MouseEvent event, const MouseArgs& args);
 

@@ -9,7 +9,6 @@
 #include <QScreen>
 #include <QToolTip>
 
-#include "platform/control_accessible.h"
 #include "platform/form.h"
 #include "platform/form_painter.h"
 #include "platform/mouse.h"
@@ -76,39 +75,7 @@ FormWindow::~FormWindow() {
 
 void FormWindow::detach() {
     form_ = nullptr;
-    for (const auto& [control, id] : accessibleIds_) {
-        QAccessible::deleteAccessibleInterface(id);
-    }
-    accessibleIds_.clear();
-}
-
-std::vector<const PointerControl*> FormWindow::accessibleControls() const {
-    std::vector<const PointerControl*> controls;
-    if (form_ != nullptr) {
-        for (const Control* control : form_->controls()) {
-            if (control->takesPointer() && control->Visible) {
-                controls.push_back(static_cast<const PointerControl*>(control));
-            }
-        }
-    }
-    return controls;
-}
-
-QAccessibleInterface* FormWindow::accessibleFor(const PointerControl& control) {
-    const auto known = accessibleIds_.find(&control);
-    if (known != accessibleIds_.end()) {
-        return QAccessible::accessibleInterface(known->second);
-    }
-    auto* iface = new ControlAccessible(
-        *this,
-        control);  // NOLINT(cppcoreguidelines-owning-memory): registered below, deleted in detach()
-    accessibleIds_.emplace(&control, QAccessible::registerAccessibleInterface(iface));
-    return iface;
-}
-
-void FormWindow::announceNameChange(const PointerControl& control) {
-    QAccessibleEvent event(accessibleFor(control), QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&event);
+    accessibility_.clear();
 }
 
 std::pair<int, int> FormWindow::screenSize() {
@@ -133,6 +100,9 @@ void FormWindow::syncWithForm() {
 }
 
 bool FormWindow::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate) {
+        accessibility_.windowActivated();
+    }
     if (event->type() == QEvent::ToolTip && form_ != nullptr) {
         const auto* help = static_cast<QHelpEvent*>(event);
         const auto text = form_->toolTipAt(help->pos().x(), help->pos().y());

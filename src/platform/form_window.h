@@ -1,16 +1,13 @@
 #pragma once
 
-#include <QAccessible>
 #include <QWidget>
-#include <map>
 #include <utility>
-#include <vector>
+
+#include "platform/form_accessibility.h"
 
 namespace platform {
 
 class Form;
-class Control;
-class PointerControl;
 
 // The desktop window of a loaded form: paints its controls and hands the
 // window system's input to the form.
@@ -29,12 +26,7 @@ class FormWindow final : public QWidget {
     void detach();
     Form* form() const { return form_; }
 
-    // The visible labels and images, front to back, as assistive technology
-    // sees them, and the interface standing for one of them.
-    std::vector<const PointerControl*> accessibleControls() const;
-    QAccessibleInterface* accessibleFor(const PointerControl& control);
-    // Tells assistive technology that a control's name (its caption) changed.
-    void announceNameChange(const PointerControl& control);
+    FormAccessibility& accessibility() { return accessibility_; }
 
     static std::pair<int, int> screenSize();
 
@@ -52,7 +44,7 @@ class FormWindow final : public QWidget {
 
   private:
     Form* form_;
-    std::map<const PointerControl*, QAccessible::Id> accessibleIds_;
+    FormAccessibility accessibility_{*this};
 };
 
 }  // namespace platform

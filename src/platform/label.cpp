@@ -15,16 +15,19 @@ Label::Label(Form& form, const LabelDesign& design)
       BackColor(*this, design.BackColor),
       BackStyle(*this, design.BackStyle),
       AutoSize(design.AutoSize),
+      StatusLine(design.StatusLine),
       announced_(design.Caption) {
     adjustSize();
 }
 
 void Label::propertyChanged() {
     PointerControl::propertyChanged();
-    // A new caption (a verdict, say) is announced to assistive technology.
-    if (announced_ != Caption.get()) {
+    // A status line that empties itself has nothing to say.
+    if (StatusLine && announced_ != Caption.get()) {
         announced_ = Caption;
-        form().captionChanged(*this);
+        if (!announced_.empty()) {
+            form().announce(announced_);
+        }
     }
 }
 

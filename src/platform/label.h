@@ -18,6 +18,8 @@ struct LabelDesign {
     bool Visible = true;
     bool AutoSize = false;
     std::string ToolTipText{};
+    // The window's status line: assistive technology hears each new caption.
+    bool StatusLine = false;
 };
 
 // A caption centred across its rectangle.
@@ -33,6 +35,7 @@ class Label final : public PointerControl {
     Property<Color> BackColor;
     Property<int> BackStyle;
     const bool AutoSize;
+    const bool StatusLine;
 
     void accept(ControlVisitor& visitor) const override { visitor.visit(*this); }
 

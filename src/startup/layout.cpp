@@ -30,7 +30,9 @@ platform::FormDesign startupWindowDesign() {
             .ClientHeight = 4455,
             .BackColor = RGB(255, 255, 255),
             .BorderStyle = 0,
-            .iconResource = "logo.ico"};
+            .iconResource = "logo.ico",
+            // Its caption is never shown; screen readers say the game's name.
+            .AccessibleName = "Zumbilo"};
 }
 
 // clang-format off

@@ -80,6 +80,19 @@ TEST_F(FormTest, arrayMembersPassTheirIndexAndStackInTheOrderGiven) {
     EXPECT_THROW(form.c().pair[2], platform::RuntimeError);
 }
 
+// Assistive technology's press is the pointer's press and release, where
+// nothing covers the control; a control covered all over takes none.
+TEST_F(FormTest, pressIsThePointersClickWhereTheControlIsFrontmost) {
+    for (const auto& [frontWidth, log] :
+         {std::pair{1650.0F, "image.down1;image.up1;image.click;"}, std::pair{3000.0F, ""}}) {
+        form.log.clear();
+        form.c().frontLabel.Width = frontWidth;  // over the image's centre, or all of it
+        form.c().frontLabel.Height = frontWidth;
+        form.press(form.c().backImage);
+        EXPECT_EQ(form.log, log);
+    }
+}
+
 TEST_F(FormTest, keyCodeComesBackAsTheHandlerLeftIt) {
     EXPECT_EQ(form.keyPress('x'), 0);
     EXPECT_EQ(form.keyPress('y'), 'y');
