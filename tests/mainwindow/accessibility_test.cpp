@@ -121,13 +121,20 @@ TEST_F(AccessibilityTest, nothingIsPressableBehindAModalBox) {
 
 // A screen reader hears the status line's every new message, the welcome
 // when the window first comes forward, and after the verdict the computer's
-// figure and the score, in one announcement.
+// figure and the score, in one announcement; a control it knows tells it of
+// its new name.
 TEST_F(AccessibilityTest, statusLineAnnouncesWelcomeChoiceAndVerdictWithFigureAndScore) {
     static QStringList heard;
+    static QStringList renamed;
     heard.clear();
+    renamed.clear();
+    tree();
     testing_support::listenAsScreenReader(true);
     QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
         QAccessibleInterface* said = event->accessibleInterface();
+        if (event->type() == QAccessible::NameChanged) {
+            renamed << said->text(QAccessible::Name);
+        }
         if (event->type() == QAccessible::ObjectShow && said->role() == QAccessible::Notification &&
             said->parent()->role() == QAccessible::StatusBar) {
             heard << said->text(QAccessible::Name);
@@ -149,6 +156,7 @@ TEST_F(AccessibilityTest, statusLineAnnouncesWelcomeChoiceAndVerdictWithFigureAn
     testing_support::listenAsScreenReader(false);
     EXPECT_EQ(heard, (QStringList{"BIENVENIDO", "ELIGE UNA FIGURA",
                                   "GANASTE. El ordenador sacó TIJERAS. Ganadas: 1. Perdidas: 0"}));
+    EXPECT_TRUE(renamed.contains("Ganadas: 1"));
 }
 
 TEST_F(AccessibilityTest, interfacesOfAnUnloadedWindowAreGone) {

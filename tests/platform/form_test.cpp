@@ -81,8 +81,13 @@ TEST_F(FormTest, arrayMembersPassTheirIndexAndStackInTheOrderGiven) {
 }
 
 // Assistive technology's press is the pointer's press and release, where
-// nothing covers the control; a control covered all over takes none.
+// nothing covers the control; a control covered all over takes none, and
+// neither does anything while the pointer holds a button down.
 TEST_F(FormTest, pressIsThePointersClickWhereTheControlIsFrontmost) {
+    press(10, 10);
+    form.press(form.c().backImage);
+    release(10, 10);
+    EXPECT_EQ(form.log, "front.down1;front.up1;front.click;");
     for (const auto& [frontWidth, log] :
          {std::pair{1650.0F, "image.down1;image.up1;image.click;"}, std::pair{3000.0F, ""}}) {
         form.log.clear();
