@@ -25,11 +25,11 @@ Form::Form(Runtime& runtime, FormDesign design)
 Form::~Form() = default;
 
 Twips Form::Width() const {
-    return window_ ? toTwips(window_->frameGeometry().width()) : design_.ClientWidth;
+    return design_.ClientWidth + toTwips(frame_.left + frame_.right);
 }
 
 Twips Form::Height() const {
-    return window_ ? toTwips(window_->frameGeometry().height()) : design_.ClientHeight;
+    return design_.ClientHeight + toTwips(frame_.top + frame_.bottom);
 }
 
 void Form::Show() {
@@ -59,11 +59,36 @@ void Form::load() {
 }
 
 void Form::centreOnScreen() {
-    // Whole pixels, remainders dropped: a 417-pixel form on a 1024-pixel
-    // screen starts at pixel 303.
-    const auto [screenWidth, screenHeight] = FormWindow::screenSize();
-    Left.setQuietly(toTwips((screenWidth - toPixels(design_.ClientWidth)) / 2));
-    Top.setQuietly(toTwips((screenHeight - toPixels(design_.ClientHeight)) / 2));
+    screenArea_ = FormWindow::screenArea();
+    const PixelRect place = centredFrame(frame_);
+    Left.setQuietly(toTwips(place.x));
+    Top.setQuietly(toTwips(place.y));
+}
+
+PixelRect Form::centredFrame(const FrameMargins& frame) const {
+    const int width = toPixels(design_.ClientWidth) + frame.left + frame.right;
+    const int height = toPixels(design_.ClientHeight) + frame.top + frame.bottom;
+    return {centredStart(screenArea_.x, screenArea_.width, width),
+            centredStart(screenArea_.y, screenArea_.height, height), width, height};
+}
+
+void Form::windowMoved(int x, int y) {
+    Left.setQuietly(toTwips(x));
+    Top.setQuietly(toTwips(y));
+}
+
+void Form::frameTold(const FrameMargins& frame) {
+    if (frame == frame_) {
+        return;
+    }
+    // The window was centred before its frame was known: move it by the
+    // difference that the frame makes to the centred place, which keeps the
+    // steps it has moved since.
+    const PixelRect before = centredFrame(frame_);
+    const PixelRect after = centredFrame(frame);
+    frame_ = frame;
+    Left = Left + toTwips(after.x - before.x);
+    Top = Top + toTwips(after.y - before.y);
 }
 
 void Form::Unload() {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/control.h"
+#include "platform/frame_margins.h"
 #include "platform/picture.h"
 #include "platform/property.h"
 #include "platform/runtime_error.h"
@@ -49,13 +50,15 @@ class Form : public PropertyOwner {
     Property<Twips> Top;
     Property<Color> BackColor;
 
+    // Outer size: the client area and the frame.
     Twips Width() const;
     Twips Height() const;
     const Picture& Icon() const { return icon_; }
     const FormDesign& design() const { return design_; }
 
-    // Loads the form if needed, then shows it modeless; a fresh load is
-    // centred on the screen.
+    // Loads the form if needed, then shows it modeless. A fresh load is
+    // centred by its outer frame on the available area of the monitor under
+    // the pointer.
     void Show();
     // Destroys the window and the controls; the form object stays.
     void Unload();
@@ -74,6 +77,12 @@ class Form : public PropertyOwner {
     // Returns the key code as Form_KeyPress left it: 0 means swallowed.
     int keyPress(int code);
     void closeRequested();
+    // The player (or the window manager) moved the window: its frame's
+    // corner is now at x y, in screen pixels.
+    void windowMoved(int x, int y);
+    // The window manager told the window's frame, perhaps only now that the
+    // window is shown.
+    void frameTold(const FrameMargins& frame);
     // A click by other means than the pointer (assistive technology): the
     // pointer's own press and release, where the control is frontmost.
     void press(const PointerControl& control);
@@ -112,6 +121,7 @@ class Form : public PropertyOwner {
     void accessibleChange(const PointerControl& control) const;
     void load();
     void centreOnScreen();
+    PixelRect centredFrame(const FrameMargins& frame) const;
     MouseArgs argsFor(const PointerControl* target, int x, int y, int button, int shift) const;
     void dispatchToThisLoad(std::function<void()> handler);
     // The click that every press and release gives the control that took it.
@@ -131,6 +141,10 @@ class Form : public PropertyOwner {
     std::vector<Control*> stack_;
     std::vector<Timer*> timers_;
     std::unique_ptr<FormWindow, WindowDeleter> window_;
+    // Where the last load was centred, and the frame it was centred with. The
+    // frame is kept for the next load: the same window manager frames it alike.
+    PixelRect screenArea_;
+    FrameMargins frame_;
 
     // The pointer is captured by the control (or the form, as nullptr) that
     // got the first press, until every button is up again.

@@ -1,6 +1,7 @@
 #include "platform/form_window.h"
 
 #include <QCloseEvent>
+#include <QCursor>
 #include <QGuiApplication>
 #include <QHelpEvent>
 #include <QKeyEvent>
@@ -13,6 +14,7 @@
 #include "platform/form_painter.h"
 #include "platform/mouse.h"
 #include "platform/picture_data.h"
+#include "platform/window_frame.h"
 
 namespace platform {
 
@@ -78,13 +80,16 @@ void FormWindow::detach() {
     accessibility_.clear();
 }
 
-std::pair<int, int> FormWindow::screenSize() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
+PixelRect FormWindow::screenArea() {
+    const QScreen* screen = QGuiApplication::screenAt(QCursor::pos());
     if (screen == nullptr) {
-        return {0, 0};
+        screen = QGuiApplication::primaryScreen();
     }
-    const QSize size = screen->geometry().size();
-    return {size.width(), size.height()};
+    if (screen == nullptr) {
+        return {};
+    }
+    const QRect area = screen->availableGeometry();
+    return {area.x(), area.y(), area.width(), area.height()};
 }
 
 void FormWindow::syncWithForm() {
@@ -93,8 +98,8 @@ void FormWindow::syncWithForm() {
     }
     setWindowTitle(QString::fromStdString(form_->Caption));
     const QPoint place(toPixels(form_->Left), toPixels(form_->Top));
-    if (pos() != place) {
-        move(place);
+    if (framePositionOf(*this) != place) {
+        moveFrameTo(*this, place);
     }
     update();
 }
@@ -121,6 +126,9 @@ void FormWindow::paintEvent(QPaintEvent* event) {
     if (form_ == nullptr) {
         return;
     }
+    // A window manager may tell the frame after the window is shown without
+    // moving it; the first frame drawn then places it by the frame.
+    form_->frameTold(frameMarginsOf(*this));
     QPainter painter(this);
     paintForm(painter, *form_, event->rect());
 }
@@ -181,11 +189,13 @@ void FormWindow::closeEvent(QCloseEvent* event) {
 
 void FormWindow::moveEvent(QMoveEvent* event) {
     QWidget::moveEvent(event);
-    if (form_ != nullptr && isVisible()) {
-        // The player dragged the window: later moves start from here.
-        form_->Left.setQuietly(toTwips(pos().x()));
-        form_->Top.setQuietly(toTwips(pos().y()));
+    if (form_ == nullptr || !isVisible()) {
+        return;
     }
+    form_->frameTold(frameMarginsOf(*this));
+    // The player dragged the window: later moves start from here.
+    const QPoint place = framePositionOf(*this);
+    form_->windowMoved(place.x(), place.y());
 }
 
 bool FormWindow::focusNextPrevChild(bool /*next*/) {

@@ -1,9 +1,9 @@
 #pragma once
 
 #include <QWidget>
-#include <utility>
 
 #include "platform/form_accessibility.h"
+#include "platform/units.h"
 
 namespace platform {
 
@@ -28,7 +28,9 @@ class FormWindow final : public QWidget {
 
     FormAccessibility& accessibility() { return accessibility_; }
 
-    static std::pair<int, int> screenSize();
+    // The monitor the player is looking at: the one under the pointer, else
+    // the primary one. Its available area, what panels leave free.
+    static PixelRect screenArea();
 
   protected:
     bool event(QEvent* event) override;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+
 #include "game/frm_principal.h"
 #include "pointer.h"
 #include "test_runtime.h"
@@ -12,6 +14,8 @@ class MainWindowTest : public ::testing::Test {
   protected:
     void SetUp() override {
         rt.runtime.dispatch([this] { form.Show(); });
+        // The window system tells the frame once the window is shown.
+        QCoreApplication::processEvents();
     }
 
     mainwindow::MainWindowControls& c() { return form.c(); }
