@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -9,8 +10,51 @@
 #include "platform/form.h"
 #include "platform/form_window.h"
 #include "platform/picture_data.h"
+#include "platform/window_frame.h"
 
 namespace platform {
+
+namespace {
+
+// Keeps the box centred over its owner's frame. Until the window manager
+// tells the box's own frame, the box is taken to be framed like its owner;
+// should its frame or its size turn out otherwise, it is centred again.
+class CentredOverOwner final : public QObject {
+  public:
+    CentredOverOwner(QWidget& box, const QWidget& owner) : box_(&box), owner_(frameRectOf(owner)) {
+        place(frameMarginsOf(owner));
+        box.installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+        const bool moved = event->type() == QEvent::Move || event->type() == QEvent::Resize;
+        if (moved && box_->isVisible()) {
+            const FrameMargins frame = frameMarginsOf(*box_);
+            if (frame != frame_ || box_->size() != size_) {
+                place(frame);
+            }
+        }
+        return false;
+    }
+
+  private:
+    void place(const FrameMargins& frame) {
+        frame_ = frame;
+        size_ = box_->size();
+        const int width = size_.width() + frame.left + frame.right;
+        const int height = size_.height() + frame.top + frame.bottom;
+        moveFrameTo(*box_, {centredStart(owner_.x(), owner_.width(), width),
+                            centredStart(owner_.y(), owner_.height(), height)});
+    }
+
+    QWidget* box_;
+    QRect owner_;
+    FrameMargins frame_;
+    QSize size_;
+};
+
+}  // namespace
 
 void DialogAboutBox::show(Form& owner, const std::string& title, const std::string& text,
                           const Picture& icon) {
@@ -40,6 +84,8 @@ void DialogAboutBox::show(Form& owner, const std::string& title, const std::stri
     column->addLayout(row);
     column->addWidget(buttons);
     column->setSizeConstraint(QLayout::SetFixedSize);
+    dialog.adjustSize();
+    const CentredOverOwner centred(dialog, *owner.window());
     dialog.exec();
 }
 
