@@ -11,6 +11,7 @@ here=$(dirname "$0")
 source "$here/xvfb_lib.sh"
 source "$here/zumbilo_screen.sh"
 source "$here/accessibility_lib.sh"
+source "$here/window_manager_lib.sh"
 
 # Started before the program, so that it hears the start-up window too; ready
 # once it listens for windows.
@@ -41,23 +42,12 @@ stop_orca() {
   wait "$orca_pid" || true
 }
 
-# The window manager activates each new window, as on a player's desktop.
-start_window_manager() {
-  local deadline=$(($(now_ms) + 5000))
-  openbox --sm-disable >"$work_dir/openbox.log" 2>&1 &
-  started_pids+=("$!")
-  until xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; do
-    (($(now_ms) < deadline)) || fail "no window manager: $(cat "$work_dir/openbox.log")"
-    sleep "$POLL_SECONDS"
-  done
-}
-
 trap '[[ -z ${orca_pid:-} ]] || kill -KILL "$orca_pid" 2>/dev/null || true; stop_everything' EXIT
 start_xvfb
 start_accessibility_bus
 # Qt turns its accessibility on when a screen reader asks for it.
 unset QT_LINUX_ACCESSIBILITY_ALWAYS_ON
-start_window_manager
+start_window_manager # it activates each new window, as on a player's desktop
 start_orca
 start_program "$1"
 main=$(wait_for_window "$MAIN_TITLE" 6000)

@@ -37,13 +37,14 @@ now_ms() { date +%s%3N; }
 # Starts Xvfb and points DISPLAY at it. The display number comes from this
 # shell's process id, so tests running side by side never race for one
 # number. The server must not reset when its last client leaves: a client
-# connecting during the reset is turned away.
+# connecting during the reset is turned away. Its size is XVFB_SIZE
+# (WIDTHxHEIGHT) where that is set, else the standard one.
 start_xvfb() {
-  local display pid deadline
+  local size=${XVFB_SIZE:-${SCREEN_WIDTH}x${SCREEN_HEIGHT}} display pid deadline
   for offset in 0 100000 200000; do
     display=$((1000 + $$ + offset))
     [[ -e /tmp/.X$display-lock ]] && continue
-    Xvfb ":$display" -screen 0 "${SCREEN_WIDTH}x${SCREEN_HEIGHT}x24" -nolisten tcp -noreset \
+    Xvfb ":$display" -screen 0 "${size}x24" -nolisten tcp -noreset \
       2>"$work_dir/xvfb.log" &
     pid=$!
     started_pids+=("$pid")
