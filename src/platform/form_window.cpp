@@ -1,5 +1,8 @@
 #include "platform/form_window.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include <QCloseEvent>
 #include <QCursor>
 #include <QGuiApplication>
@@ -7,6 +10,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QToolTip>
 
@@ -99,7 +103,11 @@ void FormWindow::syncWithForm() {
     setWindowTitle(QString::fromStdString(form_->Caption));
     const QPoint place(toPixels(form_->Left), toPixels(form_->Top));
     if (framePositionOf(*this) != place) {
-        moveFrameTo(*this, place);
+        {
+            const QScopedValueRollback<bool> asking(asking_, true);
+            moveFrameTo(*this, place);
+        }
+        clientPlacesAsked_.push_back(geometry().topLeft());
     }
     update();
 }
@@ -189,13 +197,27 @@ void FormWindow::closeEvent(QCloseEvent* event) {
 
 void FormWindow::moveEvent(QMoveEvent* event) {
     QWidget::moveEvent(event);
-    if (form_ == nullptr || !isVisible()) {
+    if (form_ == nullptr || !isVisible() || asking_) {
         return;
     }
+    const bool asked = reportsMoveAsked(geometry().topLeft());
     form_->frameTold(frameMarginsOf(*this));
-    // The player dragged the window: later moves start from here.
-    const QPoint place = framePositionOf(*this);
-    form_->windowMoved(place.x(), place.y());
+    if (!asked) {
+        // The player dragged the window, or the window manager framed it and
+        // frameTold has just answered that: later moves start from here.
+        const QPoint place = framePositionOf(*this);
+        form_->windowMoved(place.x(), place.y());
+    }
+}
+
+bool FormWindow::reportsMoveAsked(QPoint client) {
+    const auto asked = std::find(clientPlacesAsked_.begin(), clientPlacesAsked_.end(), client);
+    if (asked == clientPlacesAsked_.end()) {
+        return false;
+    }
+    // Moves asked before it will not be reported any more.
+    clientPlacesAsked_.erase(clientPlacesAsked_.begin(), std::next(asked));
+    return true;
 }
 
 bool FormWindow::focusNextPrevChild(bool /*next*/) {

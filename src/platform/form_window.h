@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <deque>
 
 #include "platform/form_accessibility.h"
 #include "platform/units.h"
@@ -45,8 +46,15 @@ class FormWindow final : public QWidget {
     bool focusNextPrevChild(bool next) override;
 
   private:
+    // Whether the window system reports a move the window asked for. Under
+    // a window manager the report comes later, maybe after newer moves were
+    // asked for, and must not be taken for the player's.
+    bool reportsMoveAsked(QPoint client);
+
     Form* form_;
     FormAccessibility accessibility_{*this};
+    std::deque<QPoint> clientPlacesAsked_;
+    bool asking_ = false;  // the widget reports its own move at once, too
 };
 
 }  // namespace platform

@@ -1,3 +1,6 @@
+#include <qpa/qwindowsysteminterface.h>
+#include <QWindow>
+
 #include "game/game_test_fixture.h"
 #include "platform/form_window.h"
 
@@ -39,6 +42,21 @@ TEST_F(WindowSlideTest, aWindowMovedDuringTheSlideKeepsTheStepsRelative) {
         tick();
     }
     EXPECT_EQ(form.Top.get(), 1500 - 4 * 60 + 120);
+}
+
+// Under a window manager the window system reports each move some time
+// after it was asked for, maybe after the slide has ended: that late report
+// is no drag by the player, and the window stays where the slide left it.
+TEST_F(WindowSlideTest, aLateReportOfAStepMovesNothing) {
+    QWindow& native = *form.window()->windowHandle();
+    tick();
+    const QRect firstStep = native.geometry();
+    for (int i = 0; i < 6; ++i) {
+        tick();
+    }
+    QWindowSystemInterface::handleGeometryChange<QWindowSystemInterface::SynchronousDelivery>(
+        &native, firstStep);
+    EXPECT_EQ(form.Top.get(), centredTop - 240);
 }
 
 // The step count outlives the window: a slide cut short by a restart

@@ -217,6 +217,7 @@ TEST_F(FormTest, aFixedSingleWindowHasATitleBarAndCannotBeResized) {
 }
 
 TEST_F(FormTest, writingTopMovesTheWindowAndAMovedWindowIsWhereTopReadsFrom) {
+    QCoreApplication::processEvents();  // the frame is told once the window is shown
     form.Top = form.Top - 60;
     EXPECT_EQ(form.window()->pos().y(), platform::toPixels(form.Top));
     form.window()->move(40, 30);
