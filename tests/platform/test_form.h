@@ -11,11 +11,13 @@
 
 // A small form whose controls overlap, for testing the runtime itself.
 struct TestControls {
+    static inline const platform::LabelDesign kFrontLabel{
+        .rect = {0, 0, 1500, 1500}, .Caption = "front", .ToolTipText = " tip "};
+
     explicit TestControls(platform::Form& form)
         : tmr(form, {.Enabled = true, .Interval = 50}),
           cover(form, {.rect = {0, 0, 600, 600}, .BackStyle = platform::kTransparent}),
-          frontLabel(form,
-                     {.rect = {0, 0, 1500, 1500}, .Caption = "front", .ToolTipText = " tip "}),
+          frontLabel(form, kFrontLabel),
           frame(form, {.rect = {0, 0, 3000, 3000}}),
           backImage(form, {.rect = {750, 750, 1500, 1500}}),
           pair(form, {{1, {.rect = {3000, 0, 300, 300}}}, {0, {.rect = {3000, 0, 1500, 1500}}}}) {}
