@@ -1,8 +1,8 @@
 #include "platform/form_painter.h"
 
 #include <QPainter>
+#include <algorithm>
 #include <array>
-#include <ranges>
 
 #include "platform/form.h"
 #include "platform/image.h"
@@ -111,12 +111,15 @@ void paintForm(QPainter& painter, const Form& form, const QRect& clip) {
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.fillRect(clip, toQColor(form.BackColor));
     ControlPainter controlPainter(painter);
-    for (const Control* control : std::views::reverse(form.controls())) {
+    // Back to front. Not std::views::reverse: clang 14 cannot compile it
+    // against libstdc++ 12.
+    const auto& controls = form.controls();
+    std::for_each(controls.rbegin(), controls.rend(), [&](const Control* control) {
         if (control->Visible &&
             clip.intersects(toQRect(control->pixelRect()).adjusted(-1, -1, 1, 1))) {
             control->accept(controlPainter);
         }
-    }
+    });
 }
 
 QImage renderForm(const Form& form, double scale) {

@@ -37,7 +37,7 @@ std::string checkMainWindow(const mainwindow::MainWindowControls& c, int tickCou
                     [&](bool shown) { return shown == startLabel; })) {
         return "the start label and the options must never show together, nor both be hidden";
     }
-    if (c.Image1.Visible != c.Image2.Visible) {
+    if (c.Image1.Visible.get() != c.Image2.Visible.get()) {
         return "one hand shown without the other";
     }
     if (status.empty() && !(handsShown && shaking)) {
