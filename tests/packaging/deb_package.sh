@@ -1,19 +1,22 @@
 #!/usr/bin/env bash
 # Makes the .deb from the built tree into an emptied OUT-DIR and checks its
-# name, control fields and contents (the files in EXPECTED, under /usr):
-# deb_package.sh BUILD-DIR OUT-DIR VERSION EXPECTED
+# name, control fields and contents (the files in EXPECTED and the further
+# arguments, under /usr), that its desktop entry starts the program it holds,
+# and that lintian finds no error and no warning in it:
+# deb_package.sh BUILD-DIR OUT-DIR VERSION EXPECTED [FILE...]
 set -euo pipefail
 build_dir=$1 out_dir=$2 version=$3 expected=$4
+shift 4
 rm -rf "$out_dir"
 cpack -G DEB --config "$build_dir/CPackConfig.cmake" -B "$out_dir" >/dev/null
 
 debs=("$out_dir"/*.deb)
 deb=${debs[0]}
-[[ ${#debs[@]} == 1 && $(basename "$deb") == "zumbilo_${version}_$(dpkg --print-architecture).deb" ]] ||
-  { echo "expected one zumbilo_${version}_<arch>.deb, got: ${debs[*]}" >&2; exit 1; }
+[[ ${#debs[@]} == 1 && $(basename "$deb") =~ ^zumbilo_${version//./\\.}-[0-9]+_$(dpkg --print-architecture)\.deb$ ]] ||
+  { echo "expected one zumbilo_${version}-<revision>_<arch>.deb, got: ${debs[*]}" >&2; exit 1; }
 
 field() { dpkg-deb -f "$deb" "$1"; }
-[[ $(field Package) == zumbilo && $(field Version) == "$version" && $(field Section) == games ]] ||
+[[ $(field Package) == zumbilo && $(field Version) == "$version-"* && $(field Section) == games ]] ||
   { echo "wrong control fields:" >&2; dpkg-deb -f "$deb" >&2; exit 1; }
 
 # Found by dpkg-shlibdeps, then what no linked library shows.
@@ -24,5 +27,12 @@ for package in libqt6core6 libqt6gui6 libqt6widgets6 \
     { echo "Depends lacks $package: $depends" >&2; exit 1; }
 done
 
-diff -u <(sed 's|^|./usr/|' "$expected" | LC_ALL=C sort) \
-        <(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $6 }' | LC_ALL=C sort)
+contents=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $6 }' | LC_ALL=C sort)
+diff -u <(printf '%s\n' "$@" | cat "$expected" - | sed 's|^|./usr/|' | LC_ALL=C sort) - <<<"$contents"
+
+exec_line=$(dpkg-deb --fsys-tarfile "$deb" | tar -xO --wildcards './usr/share/applications/*.desktop' |
+  grep '^Exec=')
+grep -qx ".${exec_line#Exec=}" <<<"$contents" ||
+  { echo "$exec_line: no such program in the package" >&2; exit 1; }
+
+lintian --fail-on error,warning --display-info "$deb"
