@@ -11,6 +11,8 @@
 #include "platform/clock_seeded_random.h"
 #include "platform/desktop_setup.h"
 #include "platform/dialog_about_box.h"
+#include "platform/platform_startup.h"
+#include "platform/qt_font.h"
 #include "platform/real_clock.h"
 
 namespace platform {
@@ -34,30 +36,18 @@ void requireDisplay() {
     std::exit(1);  // NOLINT(concurrency-mt-unsafe)
 }
 
-// While Qt connects to the display its platform messages are held back: when
-// it cannot connect it aborts with a page of advice and a core dump, and the
-// player should get one line and a plain exit instead.
-void startupMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    if (type == QtFatalMsg) {
-        const QByteArray display =
-            qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") || qgetenv("QT_QPA_PLATFORM") == "xcb"
-                ? qgetenv("DISPLAY")
-                : qgetenv("WAYLAND_DISPLAY");
-        std::fprintf(stderr, "zumbilo: no se puede abrir la pantalla %s\n", display.constData());
-        std::_Exit(1);
-    }
-    if (context.category != nullptr && QByteArray(context.category).startsWith("qt.qpa")) {
+// On a Wayland session with XWayland, X11 lets the program centre and move
+// its windows, which Wayland does not allow. Without XWayland, naming Wayland
+// alone keeps Qt from falling back to X11 and blaming a display that is not
+// there when its Wayland plugin is missing.
+void choosePlatform() {
+    if (hasEnvironment("QT_QPA_PLATFORM")) {
         return;
     }
-    std::fprintf(stderr, "%s\n", qPrintable(message));
-}
-
-// On a Wayland session with XWayland, X11 lets the program centre and move
-// its windows, which Wayland does not allow.
-void preferX11UnderWayland() {
-    if (!hasEnvironment("QT_QPA_PLATFORM") && hasEnvironment("WAYLAND_DISPLAY") &&
-        hasEnvironment("DISPLAY")) {
+    if (hasEnvironment("DISPLAY")) {
         qputenv("QT_QPA_PLATFORM", "xcb");
+    } else if (hasEnvironment("WAYLAND_DISPLAY")) {
+        qputenv("QT_QPA_PLATFORM", "wayland");
     }
 }
 
@@ -101,15 +91,19 @@ struct Application::Parts {
 
 Application::Application(int& argc, char** argv, AppRecord app) {
     requireDisplay();
-    preferX11UnderWayland();
-    const QtMessageHandler previous = qInstallMessageHandler(startupMessages);
-    parts_ = std::make_unique<Parts>(argc, argv, std::move(app));
-    qInstallMessageHandler(previous);
+    choosePlatform();
+    {
+        const PlatformStartup startup;
+        parts_ = std::make_unique<Parts>(argc, argv, std::move(app));
+    }
     if (parts_->qtWords.load(QLocale::system(), QStringLiteral("qtbase"), QStringLiteral("_"),
                              QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QCoreApplication::installTranslator(&parts_->qtWords);
     }
     prepareDesktop();
+    if (const std::string missing = missingCaptionFonts(); !missing.empty()) {
+        std::fprintf(stderr, "zumbilo: faltan fuentes de los textos: %s\n", missing.c_str());
+    }
     QApplication::setApplicationName(QString::fromStdString(parts_->runtime.App().Title));
     QApplication::setQuitOnLastWindowClosed(false);
     QGuiApplication::setDesktopFileName(QString::fromStdString(parts_->runtime.App().desktopId));

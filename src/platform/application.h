@@ -12,7 +12,8 @@ namespace platform {
 class Application {
   public:
     // Ends the process with one line on standard error when no display is
-    // reachable.
+    // reachable or Qt cannot load its platform plugin; says in one line which
+    // caption fonts are missing and goes on.
     Application(int& argc, char** argv, AppRecord app);
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;

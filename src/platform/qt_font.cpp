@@ -1,9 +1,27 @@
 #include "platform/qt_font.h"
 
+#include <QFontDatabase>
 #include <QStringList>
+#include <array>
 #include <cmath>
 
 namespace platform {
+
+namespace {
+
+struct StandIn {
+    const char* face;     // as the layouts name it
+    const char* family;   // drawn instead
+    const char* package;  // the Debian package that brings the family
+};
+
+constexpr std::array kStandIns{
+    StandIn{"Segoe Print", "Comic Neue", "fonts-comic-neue"},
+    StandIn{"Calibri", "Carlito", "fonts-crosextra-carlito"},
+    StandIn{"Arial", "Liberation Sans", "fonts-liberation2"},
+};
+
+}  // namespace
 
 QFont toQFont(const Font& font) {
     QFont result(QString::fromStdString(font.Name));
@@ -15,9 +33,21 @@ QFont toQFont(const Font& font) {
 }
 
 void installFontSubstitutes() {
-    QFont::insertSubstitution(QStringLiteral("Segoe Print"), QStringLiteral("Comic Neue"));
-    QFont::insertSubstitution(QStringLiteral("Calibri"), QStringLiteral("Carlito"));
-    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    for (const auto& [face, family, package] : kStandIns) {
+        QFont::insertSubstitution(QString::fromLatin1(face), QString::fromLatin1(family));
+    }
+}
+
+std::string missingCaptionFonts() {
+    QStringList missing;
+    for (const auto& [face, family, package] : kStandIns) {
+        if (!QFontDatabase::hasFamily(QString::fromLatin1(face)) &&
+            !QFontDatabase::hasFamily(QString::fromLatin1(family))) {
+            missing << QStringLiteral("%1 (%2)").arg(QString::fromLatin1(family),
+                                                     QString::fromLatin1(package));
+        }
+    }
+    return missing.join(QStringLiteral(", ")).toStdString();
 }
 
 }  // namespace platform

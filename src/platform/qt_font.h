@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <string>
 
 #include "platform/font.h"
 
@@ -12,5 +13,10 @@ QFont toQFont(const Font& font);
 
 // Maps the layouts' font names onto families that Debian packages.
 void installFontSubstitutes();
+
+// The families standing in for the layouts' fonts that are not installed,
+// each with the package that brings it: "Carlito (fonts-crosextra-carlito)",
+// joined by commas; empty when every caption has its font.
+std::string missingCaptionFonts();
 
 }  // namespace platform
