@@ -1,10 +1,10 @@
 # shellcheck shell=bash
 # Sourced by the benchmark scripts that drive real windows, after lib.sh:
-# an Xvfb of their own (from the real-window tests' library), programs on it
+# an Xvfb of their own (from scripts/lib/xvfb.sh), programs on it
 # and the pointer at client coordinates of a window.
 
 # shellcheck disable=SC2154 # repo comes from lib.sh
-source "$repo/tests/desktop/xvfb_lib.sh"
+source "$repo/scripts/lib/xvfb.sh"
 
 # Starts a program with its arguments; its id is in program_pid.
 start_measured() {

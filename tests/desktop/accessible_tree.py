@@ -1,9 +1,7 @@
 #!/usr/bin/python3
-"""What assistive technology sees of the running game. Given the game's name
-alone, prints one line per accessible object, "depth|role|name", names with
-their line breaks as \\n and "|modal" after a modal one. Given a control's
-name too, presses that control as a screen reader does, and fails if it
-cannot, or if the press keeps the caller waiting."""
+"""accessible_tree.py APPLICATION [CONTROL]: prints the application's accessible
+objects, "depth|role|name"; or presses CONTROL as a screen reader does, failing
+if it cannot or if the press keeps the caller waiting."""
 import sys
 
 import gi
@@ -13,37 +11,22 @@ from gi.repository import Atspi  # noqa: E402
 import pyatspi  # noqa: E402
 
 
-def walk(accessible, depth):
+def walk(accessible, depth=0):
     yield depth, accessible
-    for index in range(accessible.childCount):
-        yield from walk(accessible.getChildAtIndex(index), depth + 1)
+    for child in accessible:
+        yield from walk(child, depth + 1)
 
 
-def main():
-    desktop = pyatspi.Registry.getDesktop(0)
-    applications = [desktop.getChildAtIndex(i) for i in range(desktop.childCount)]
-    found = [a for a in applications if a is not None and a.name == sys.argv[1]]
-    if not found:
-        print(f"no application named {sys.argv[1]}", file=sys.stderr)
-        return 1
-    if len(sys.argv) == 2:
-        for depth, accessible in walk(found[0], 0):
-            name = (accessible.name or "").replace("\n", "\\n")
-            modal = "|modal" if accessible.getState().contains(pyatspi.STATE_MODAL) else ""
-            print(f"{depth}|{accessible.getRoleName()}|{name}{modal}")
-        return 0
-    # A press that waited for the box it opens would run into this.
-    Atspi.set_timeout(2000, 2000)
-    for _, accessible in walk(found[0], 0):
-        if accessible.name == sys.argv[2]:
-            action = accessible.queryAction()
-            if action.nActions > 0 and action.doAction(0):
-                return 0
-            print(f"{sys.argv[2]} cannot be pressed", file=sys.stderr)
-            return 1
-    print(f"nothing named {sys.argv[2]} to press", file=sys.stderr)
-    return 1
+def named(objects, name):
+    found = next((o for o in objects if o is not None and o.name == name), None)
+    return sys.exit(f"nothing named {name}") if found is None else found
 
 
-if __name__ == "__main__":
-    sys.exit(main())
+tree = list(walk(named(pyatspi.Registry.getDesktop(0), sys.argv[1])))
+if len(sys.argv) == 2:
+    print("\n".join(f"{depth}|{o.getRoleName()}|{o.name}" for depth, o in tree))
+    sys.exit()
+# A press that waited for the box it opens would run into this.
+Atspi.set_timeout(2000, 2000)
+action = named((o for _, o in tree), sys.argv[2]).queryAction()
+sys.exit(action.nActions == 0 or not action.doAction(0))
