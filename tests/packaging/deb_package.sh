@@ -7,32 +7,27 @@
 set -euo pipefail
 build_dir=$1 out_dir=$2 version=$3 expected=$4
 shift 4
+fail() { echo "FAIL: $*" >&2 && exit 1; }
 rm -rf "$out_dir"
 cpack -G DEB --config "$build_dir/CPackConfig.cmake" -B "$out_dir" >/dev/null
 
 debs=("$out_dir"/*.deb)
 deb=${debs[0]}
-[[ ${#debs[@]} == 1 && $(basename "$deb") =~ ^zumbilo_${version//./\\.}-[0-9]+_$(dpkg --print-architecture)\.deb$ ]] ||
-  { echo "expected one zumbilo_${version}-<revision>_<arch>.deb, got: ${debs[*]}" >&2; exit 1; }
-
+name="^zumbilo_${version//./\\.}-[0-9]+_$(dpkg --print-architecture)\.deb$"
+[[ ${#debs[@]} == 1 && ${deb##*/} =~ $name ]] ||
+  fail "expected one zumbilo_${version}-<revision>_<arch>.deb, got: ${debs[*]}"
 field() { dpkg-deb -f "$deb" "$1"; }
 [[ $(field Package) == zumbilo && $(field Version) == "$version-"* && $(field Section) == games ]] ||
-  { echo "wrong control fields:" >&2; dpkg-deb -f "$deb" >&2; exit 1; }
-
+  fail "wrong control fields: $(dpkg-deb -f "$deb")"
 # Found by dpkg-shlibdeps, then what no linked library shows.
-depends=$(field Depends)
 for package in libqt6core6 libqt6gui6 libqt6widgets6 \
                qt6-qpa-plugins fonts-comic-neue fonts-crosextra-carlito fonts-liberation2; do
-  [[ ", $depends," =~ ", $package"[\ ,] ]] ||
-    { echo "Depends lacks $package: $depends" >&2; exit 1; }
+  [[ ", $(field Depends)," =~ ", $package"[\ ,] ]] || fail "Depends lacks $package: $(field Depends)"
 done
 
 contents=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $6 }' | LC_ALL=C sort)
 diff -u <(printf '%s\n' "$@" | cat "$expected" - | sed 's|^|./usr/|' | LC_ALL=C sort) - <<<"$contents"
-
 exec_line=$(dpkg-deb --fsys-tarfile "$deb" | tar -xO --wildcards './usr/share/applications/*.desktop' |
   grep '^Exec=')
-grep -qx ".${exec_line#Exec=}" <<<"$contents" ||
-  { echo "$exec_line: no such program in the package" >&2; exit 1; }
-
+grep -qx ".${exec_line#Exec=}" <<<"$contents" || fail "$exec_line: no such program in the package"
 lintian --fail-on error,warning --display-info "$deb"
