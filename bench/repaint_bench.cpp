@@ -19,10 +19,9 @@ void fullRepaint(benchmark::State& state) {
     testing_support::TestRuntime rt;
     game::frmPrincipal form(rt.runtime, [] {});
     rt.runtime.dispatch([&] { form.Show(); });
-    const testing_support::Pointer pointer{form};
-    pointer.click(form.c().lblPlay[0]);
-    pointer.moveTo(form.c().imgOpt[0]);
-    pointer.click(form.c().imgOpt[1]);
+    testing_support::click(form.c().lblPlay[0]);
+    testing_support::moveTo(form.c().imgOpt[0]);
+    testing_support::click(form.c().imgOpt[1]);
     for (auto _ : state) {
         benchmark::DoNotOptimize(platform::renderForm(form, scale));
     }

@@ -74,9 +74,8 @@ class Game {
 
     // From a click on the scissors to the verdict; then opens the next play.
     double verdict() {
-        const testing_support::Pointer pointer{principal_};
         if (!principal_.c().imgOpt[1].Visible) {
-            pointer.click(principal_.c().lblPlay[0]);
+            testing_support::click(principal_.c().lblPlay[0]);
         }
         auto& hands = principal_.c().tmrHands;
         const std::function<void()> shake = hands.onTimer;
@@ -87,10 +86,10 @@ class Game {
                     done();
                 }
             };
-            pointer.click(principal_.c().imgOpt[1]);
+            testing_support::click(principal_.c().imgOpt[1]);
         });
         hands.onTimer = shake;
-        pointer.click(principal_.c().Image1);
+        testing_support::click(principal_.c().Image1);
         return ms;
     }
 

@@ -1,28 +1,35 @@
-#include "game_test_fixture.h"
+#include <string>
+#include <vector>
+
+#include "program_test.h"
 
 namespace {
 
 using platform::Picture;
 
-class PlayTest : public MainWindowTest {
-  protected:
-    void startGame() { pointer.click(c().lblPlay[0]); }
-    void choose(int index) { pointer.click(c().imgOpt[index]); }
-};
+// Draws that give each computer figure: below 1/3 rock, then paper, then scissors.
+constexpr float kDrawsRock = 0.1F;
+constexpr float kDrawsPaper = 0.5F;
+constexpr float kDrawsScissors = 0.9F;
 
-TEST_F(PlayTest, computerHandShowsSixPicturesThenTheDraw) {
-    rt.random.script({0.5F});  // paper
-    startGame();
-    choose(2);
+using PlayTest = MainWindowTest;
+
+// The computer's hand cycles on every tick and shows its draw on the sixth;
+// only then does the player's hand open the next play, keeping the score and
+// the pictures the hands hold.
+TEST_F(PlayTest, computerHandShowsSixPicturesThenTheDrawOnTheSixthTick) {
+    rt.random.script({kDrawsPaper});
+    click(c().lblPlay[0]);
+    click(c().imgOpt[2]);
     const Picture paper = c().imgVs1.Picture;
     const Picture scissors = c().imgVs2.Picture;
     const Picture rock = c().imgVs3.Picture;
     std::vector<Picture> shown = {c().Image2.Picture};
     for (int tick = 1; tick <= 5; ++tick) {
         ticks(1);
+        click(c().Image1);
         shown.push_back(c().Image2.Picture);
         EXPECT_EQ(c().lblGame.Caption.get(), "");
-        EXPECT_EQ(form.TickCount, tick);
     }
     EXPECT_EQ(shown, (std::vector<Picture>{rock, paper, scissors, rock, paper, scissors}));
     EXPECT_EQ(c().Image1.Picture.get(), c().imgOpt[2].Picture.get());
@@ -31,119 +38,82 @@ TEST_F(PlayTest, computerHandShowsSixPicturesThenTheDraw) {
     EXPECT_EQ(c().Image2.Picture.get(), paper);
     EXPECT_EQ(c().lblGame.Caption.get(), "PERDISTE");
     EXPECT_FALSE(c().tmrHands.Enabled);
-    EXPECT_EQ(form.TickCount, 0);
-    EXPECT_FALSE(form.Playing);
-
+    EXPECT_EQ(principal().TickCount, 0);
+    EXPECT_EQ(rt.random.randomizeCalls, 1);
     ticks(10);  // no seventh tick
     EXPECT_EQ(c().lblLose.Caption.get(), "1");
-}
 
-TEST_F(PlayTest, playerHandIgnoresClicksUntilTheVerdictThenOpensTheNextPlay) {
-    startGame();
-    choose(0);
-    ticks(3);
-    pointer.click(c().Image1);
-    EXPECT_TRUE(c().Image1.Visible);
-    EXPECT_EQ(c().lblGame.Caption.get(), "");
-
-    ticks(3);
-    pointer.click(c().Image1);
+    click(c().Image1);
     EXPECT_EQ(c().lblGame.Caption.get(), "ELIGE UNA FIGURA");
     EXPECT_FALSE(c().Image1.Visible);
     EXPECT_FALSE(c().Image2.Visible);
-    EXPECT_TRUE(form.Playing);
-}
-
-TEST_F(PlayTest, secondNewPlayKeepsScoreAndHandPicturesAndStartLabelHidden) {
-    rt.random.script({0.9F});  // scissors against the rock
-    startGame();
-    choose(2);
-    ticks(6);
-    pointer.click(c().Image1);
     EXPECT_FALSE(c().lblPlay[0].Visible);
-    EXPECT_EQ(c().lblWin.Caption.get(), "1");
+    EXPECT_TRUE(principal().Playing);
+    EXPECT_EQ(c().lblLose.Caption.get(), "1");
     EXPECT_EQ(c().Image1.Picture.get(), c().imgOpt[2].Picture.get());
-    EXPECT_EQ(c().Image2.Picture.get(), c().imgVs2.Picture.get());
+    EXPECT_EQ(c().Image2.Picture.get(), paper);
 }
 
-TEST_F(PlayTest, startPanelStartsOnlyInTheWelcomeState) {
-    pointer.click(c().lblPlay[1]);
-    EXPECT_EQ(c().lblGame.Caption.get(), "ELIGE UNA FIGURA");
-
-    // Later, the bare part of the player's panel does nothing, in every state.
-    const auto panelCorner = [&] {
-        const platform::PixelRect r = c().lblPlay[1].pixelRect();
-        pointer.clickAt(r.x + 2, r.y + r.height - 3);
+// Keys 7, 8 and 9 choose paper, scissors and rock; each row plays twice in
+// a row from the decided state, so the counter reads 2 or stays 0.
+TEST_F(PlayTest, allNinePairsGiveTheirVerdictAndAdvanceOneCounter) {
+    struct Pair {
+        char key = 0;
+        float draw = 0;
+        std::string verdict, wins, losses;
     };
-    panelCorner();
-    EXPECT_EQ(c().lblGame.Caption.get(), "ELIGE UNA FIGURA");
-    choose(1);
-    panelCorner();
-    EXPECT_EQ(c().lblGame.Caption.get(), "");
-    ticks(6);
-    const std::string verdict = c().lblGame.Caption;
-    panelCorner();
-    EXPECT_EQ(c().lblGame.Caption.get(), verdict);
+    const std::vector<Pair> pairs{
+        {'7', kDrawsPaper, "EMPATASTE", "0", "0"},    {'7', kDrawsScissors, "PERDISTE", "0", "2"},
+        {'7', kDrawsRock, "GANASTE", "2", "0"},       {'8', kDrawsPaper, "GANASTE", "2", "0"},
+        {'8', kDrawsScissors, "EMPATASTE", "0", "0"}, {'8', kDrawsRock, "PERDISTE", "0", "2"},
+        {'9', kDrawsPaper, "PERDISTE", "0", "2"},     {'9', kDrawsScissors, "GANASTE", "2", "0"},
+        {'9', kDrawsRock, "EMPATASTE", "0", "0"}};
+    for (const auto& pair : pairs) {
+        reload(principal());
+        rt.random.script({pair.draw, pair.draw});
+        for (int play = 0; play < 2; ++play) {
+            key(pair.key);
+            ticks(6);
+        }
+        EXPECT_EQ(c().lblGame.Caption.get(), pair.verdict) << pair.key << pair.draw;
+        EXPECT_EQ(c().lblWin.Caption.get(), pair.wins) << pair.key << pair.draw;
+        EXPECT_EQ(c().lblLose.Caption.get(), pair.losses) << pair.key << pair.draw;
+    }
 }
 
-// A key-started play from the welcome state never set Playing, so the
-// player's hand answers at once, and the animation runs on underneath.
-TEST_F(PlayTest, handClickDuringKeyStartedPlayOpensNewPlayWhileAnimationRuns) {
-    rt.random.script({0.1F});  // rock against scissors
-    key('5');
+// A key-started play from the welcome state leaves the options hidden and
+// never sets Playing, so the player's hand answers at once while the
+// animation runs on underneath; a figure chosen then carries on from the
+// tick reached.
+TEST_F(PlayTest, handClickDuringAKeyStartedPlayOpensANewPlayWhileTheHandsRunOn) {
+    rt.random.script({kDrawsRock, kDrawsRock});
+    key('8');
+    EXPECT_TRUE(c().lblPlay[0].Visible);
+    EXPECT_FALSE(c().imgOpt[1].Visible);
     ticks(2);
-    pointer.click(c().Image1);
+    click(c().Image1);
     EXPECT_EQ(c().lblGame.Caption.get(), "ELIGE UNA FIGURA");
     EXPECT_FALSE(c().Image1.Visible);
     EXPECT_TRUE(c().tmrHands.Enabled);
-    EXPECT_TRUE(c().imgOpt[0].Visible);
 
-    ticks(4);
-    EXPECT_EQ(c().lblGame.Caption.get(), "PERDISTE");
-    EXPECT_FALSE(c().Image1.Visible);
-    EXPECT_FALSE(c().Image2.Visible);
-    EXPECT_FALSE(c().tmrHands.Enabled);
-
-    choose(0);  // still uncovered and clickable
-    EXPECT_TRUE(c().Image1.Visible);
-}
-
-TEST_F(PlayTest, choosingAgainMidAnimationContinuesFromTheTickReached) {
-    rt.random.script({0.1F});  // rock
-    key('8');
-    ticks(2);
-    pointer.click(c().Image1);
-    choose(0);  // paper now, at tick 2
+    click(c().imgOpt[0]);  // paper now, at tick 2
     EXPECT_EQ(c().Image2.Picture.get(), c().imgVs3.Picture.get());
     ticks(3);
     EXPECT_EQ(c().lblGame.Caption.get(), "");
     ticks(1);
     EXPECT_EQ(c().lblGame.Caption.get(), "GANASTE");
-}
 
-TEST_F(PlayTest, twoKeyPlaysInARowFromTheDecidedStateEachCount) {
-    rt.random.script({0.9F, 0.9F});  // scissors, scissors
-    key('9');
-    ticks(6);
-    key('3');
-    EXPECT_EQ(c().lblGame.Caption.get(), "");
-    ticks(6);
-    EXPECT_EQ(c().lblWin.Caption.get(), "2");
-}
-
-TEST_F(PlayTest, restartOnThePanelRimUnloadsTheWindowAndKeepsItsVariables) {
-    key('9');
-    ticks(3);
-    const platform::PixelRect panel = c().lblReset[1].pixelRect();
-    pointer.clickAt(panel.x + 3, panel.y + 3);  // the rim that Image2 leaves uncovered
-    EXPECT_EQ(restarts, 1);
-    EXPECT_FALSE(form.loaded());
-    EXPECT_EQ(form.TickCount, 3);
-    EXPECT_EQ(form.Choice, 2);
-    EXPECT_EQ(rt.clock.running(), 0U);
-    // The program ends only after the handler, here because nothing was shown.
-    EXPECT_EQ(endedDuringRestart, 0);
-    EXPECT_EQ(rt.process.allUnloadedCalls, 1);
+    // Without a new choice the verdict comes with both hands hidden, and the
+    // options stay uncovered.
+    key('8');
+    ticks(1);
+    click(c().Image1);
+    ticks(5);
+    EXPECT_EQ(c().lblGame.Caption.get(), "PERDISTE");
+    EXPECT_FALSE(c().Image1.Visible);
+    EXPECT_FALSE(c().Image2.Visible);
+    click(c().imgOpt[0]);
+    EXPECT_TRUE(c().Image1.Visible);
 }
 
 }  // namespace

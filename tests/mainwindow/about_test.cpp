@@ -1,32 +1,31 @@
-#include "mainwindow/about.h"
-#include "game/game_test_fixture.h"
+#include <QApplication>
+#include <QLabel>
+#include <QStringList>
+#include <QTimer>
+
+#include "platform/dialog_about_box.h"
+#include "platform/form_window.h"
+#include "program_test.h"
 
 namespace {
-
-TEST(AboutText, isTheMakerThenTitleAndVersionWithOneCrLfAndNothingAfter) {
-    const std::string text = mainwindow::aboutText(3, 5);
-    EXPECT_EQ(text, "Velmarin\r\nZumbilo: Versi\xC3\xB3n 3.5");
-    EXPECT_EQ(text.find('\n'), text.rfind('\n'));
-    EXPECT_EQ(mainwindow::aboutText(3, 12), "Velmarin\r\nZumbilo: Versi\xC3\xB3n 3.12");
-}
 
 class AboutBoxTest : public MainWindowTest {};
 
 TEST_F(AboutBoxTest, questionMarkOpensTheBoxWithTitleTextAndIconEachTime) {
-    pointer.click(c().cmdAbout);  // hidden before the first new play
+    click(c().cmdAbout);  // hidden before the first new play
     EXPECT_TRUE(rt.aboutBox.shown.empty());
 
-    pointer.click(c().lblPlay[0]);
-    pointer.click(c().cmdAbout);
-    pointer.click(c().cmdAbout);
+    click(c().lblPlay[0]);
+    click(c().cmdAbout);
+    click(c().cmdAbout);
     ASSERT_EQ(rt.aboutBox.shown.size(), 2U);
     for (const auto& shown : rt.aboutBox.shown) {
-        EXPECT_EQ(shown.owner, &form);
+        EXPECT_EQ(shown.owner, &principal());
         EXPECT_EQ(shown.title, "Zumbilo");
         EXPECT_EQ(shown.text, "Velmarin\r\nZumbilo: Versi\xC3\xB3n 3.5");
-        EXPECT_FALSE(shown.icon.empty());
-        EXPECT_EQ(shown.icon, form.Icon());
+        EXPECT_EQ(shown.icon, principal().Icon());
     }
+    EXPECT_FALSE(principal().Icon().empty());
     EXPECT_EQ(c().lblGame.Caption.get(), "ELIGE UNA FIGURA");
 }
 
@@ -34,22 +33,40 @@ TEST_F(AboutBoxTest, questionMarkOpensTheBoxWithTitleTextAndIconEachTime) {
 // animation and the slide wait for it to close, then go on a tick at a time.
 TEST_F(AboutBoxTest, theHandsAndTheSlideWaitWhileTheBoxIsOpen) {
     key('5');
-    pointer.click(c().Image1);  // Playing is False: a new play opens while the hands go on
-    const platform::Twips top = form.Top;
+    click(c().Image1);  // Playing is False: a new play opens while the hands go on
+    const platform::Twips top = principal().Top;
     std::string statusWhileOpen;
     platform::Twips topWhileOpen = 0;
     rt.aboutBox.whileOpen = [&] {
         rt.clock.advance(2000);
         statusWhileOpen = c().lblGame.Caption;
-        topWhileOpen = form.Top;
+        topWhileOpen = principal().Top;
     };
-    pointer.click(c().cmdAbout);
+    click(c().cmdAbout);
     EXPECT_EQ(statusWhileOpen, "ELIGE UNA FIGURA");
     EXPECT_EQ(topWhileOpen, top);
-    EXPECT_EQ(form.Top.get(), top - 60);
-    EXPECT_EQ(form.TickCount, 1);
+    EXPECT_EQ(principal().Top.get(), top - 60);
+    EXPECT_EQ(principal().TickCount, 1);
     ticks(5);
     EXPECT_EQ(c().lblGame.Caption.get(), "GANASTE");  // scissors against the scripted paper
+}
+
+// The desktop's box, as the program shows it: modal over the main window,
+// titled with the title alone, the icon and both lines as plain text.
+TEST_F(AboutBoxTest, theDialogIsModalOverItsOwnerWithTheTitleIconAndBothLines) {
+    QStringList seen;
+    QTimer::singleShot(0, [&] {
+        QWidget* box = QApplication::activeModalWidget();
+        seen << box->windowTitle() << (box->parentWidget() == principal().window() ? "owned" : "");
+        for (const QLabel* label : box->findChildren<QLabel*>()) {
+            seen << (label->pixmap().isNull() ? label->text() : "icon");
+        }
+        box->close();
+    });
+    platform::DialogAboutBox().show(principal(), "Zumbilo",
+                                    "Velmarin\r\nZumbilo: Versi\xC3\xB3n 3.5", principal().Icon());
+    EXPECT_EQ(seen, (QStringList{"Zumbilo", "owned", "icon",
+                                 QString::fromUtf8("Velmarin\nZumbilo: Versi\xC3\xB3n 3.5")}));
 }
 
 }  // namespace

@@ -1,8 +1,10 @@
 #include <qpa/qwindowsysteminterface.h>
+#include <QCoreApplication>
 #include <QWindow>
+#include <array>
 
-#include "game/game_test_fixture.h"
 #include "platform/form_window.h"
+#include "program_test.h"
 
 namespace {
 
@@ -10,78 +12,86 @@ class WindowSlideTest : public MainWindowTest {
   protected:
     void SetUp() override {
         MainWindowTest::SetUp();
-        centredTop = form.Top;
-        centredLeft = form.Left;
+        centredTop = principal().Top;
+        centredLeft = principal().Left;
     }
-    void tick() { rt.clock.advance(20); }
+    void slideTicks(int n) { rt.clock.advance(20LL * n); }
 
     platform::Twips centredTop = 0;
     platform::Twips centredLeft = 0;
 };
 
 TEST_F(WindowSlideTest, sevenTicksSixUpOneDownThenTheTimerStops) {
-    const platform::Twips expected[] = {-60, -120, -180, -240, -300, -360, -240};
-    for (const platform::Twips offset : expected) {
-        tick();
-        EXPECT_EQ(form.Top.get(), centredTop + offset);
+    for (const platform::Twips offset :
+         std::array<platform::Twips, 7>{-60, -120, -180, -240, -300, -360, -240}) {
+        slideTicks(1);
+        EXPECT_EQ(principal().Top.get(), centredTop + offset);
     }
     EXPECT_FALSE(c().tmrTop.Enabled);
-    EXPECT_EQ(form.slide().SlideStep, 0);
-    EXPECT_EQ(form.Left.get(), centredLeft);
-    EXPECT_EQ(form.window()->size(), QSize(417, 225));
-    EXPECT_EQ(form.window()->pos().y(), platform::toPixels(centredTop) - 16);
-    tick();
-    EXPECT_EQ(form.Top.get(), centredTop - 240);
+    EXPECT_EQ(principal().slide().SlideStep, 0);
+    EXPECT_EQ(principal().Left.get(), centredLeft);
+    EXPECT_EQ(principal().window()->size(), QSize(417, 225));
+    EXPECT_EQ(principal().window()->pos().y(), platform::toPixels(centredTop) - 16);
+    slideTicks(1);
+    EXPECT_EQ(principal().Top.get(), centredTop - 240);
 }
 
-TEST_F(WindowSlideTest, aWindowMovedDuringTheSlideKeepsTheStepsRelative) {
-    tick();
-    tick();
-    form.window()->move(form.window()->pos().x(), 100);
-    for (int i = 0; i < 5; ++i) {
-        tick();
-    }
-    EXPECT_EQ(form.Top.get(), 1500 - 4 * 60 + 120);
+using FirstShowTest = ProgramTest;
+
+// The window system tells the frame (offscreen, two pixels all round) once
+// the window is shown; the window then moves so that its whole frame is
+// centred, keeping a step made in the meantime. Top is the frame's top.
+
+TEST_F(FirstShowTest, theMainWindowIsCentredByItsFrameOnceTheFrameIsKnown) {
+    rt.clock.advance(kHandOffMs + 20);  // the hand-off and the slide's first step
+    QCoreApplication::processEvents();
+    const platform::PixelRect area = platform::FormWindow::screenArea();
+    const QRect frame = principal().window()->frameGeometry();
+    ASSERT_GT(frame.height(), 225);
+    const QPoint centred(area.x + (area.width - frame.width()) / 2,
+                         area.y + (area.height - frame.height()) / 2);
+    EXPECT_EQ(frame.topLeft(), centred - QPoint(0, 4));
+    EXPECT_EQ(principal().Left.get(), platform::toTwips(centred.x()));
+    EXPECT_EQ(principal().Top.get(), platform::toTwips(centred.y() - 4));
+
+    // A fixed single border: a title bar that closes, and no resizing.
+    const QWidget& window = *principal().window();
+    EXPECT_EQ(window.minimumSize(), window.maximumSize());
+    EXPECT_TRUE(window.windowFlags().testFlag(Qt::WindowCloseButtonHint));
+    EXPECT_FALSE(window.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
 }
 
 // Under a window manager the window system reports each move some time
 // after it was asked for, maybe after the slide has ended: that late report
 // is no drag by the player, and the window stays where the slide left it.
-TEST_F(WindowSlideTest, aLateReportOfAStepMovesNothing) {
-    QWindow& native = *form.window()->windowHandle();
-    tick();
+// A drag by the player, though, is where the steps go on from.
+TEST_F(WindowSlideTest, aLateReportOfAStepMovesNothingButADragDoes) {
+    QWindow& native = *principal().window()->windowHandle();
+    slideTicks(1);
     const QRect firstStep = native.geometry();
-    for (int i = 0; i < 6; ++i) {
-        tick();
-    }
+    slideTicks(6);
     QWindowSystemInterface::handleGeometryChange<QWindowSystemInterface::SynchronousDelivery>(
         &native, firstStep);
-    EXPECT_EQ(form.Top.get(), centredTop - 240);
+    EXPECT_EQ(principal().Top.get(), centredTop - 240);
+
+    reload(principal());
+    slideTicks(2);
+    principal().window()->move(principal().window()->pos().x(), 100);
+    slideTicks(5);
+    EXPECT_EQ(principal().Top.get(), 1500 - 4 * 60 + 120);
 }
 
 // The step count outlives the window: a slide cut short by a restart
 // resumes at the next load.
 TEST_F(WindowSlideTest, restartAfterKStepsGivesSixMinusKStepsUpAndOneDown) {
     for (int k = 1; k <= 5; ++k) {
-        for (int i = 0; i < k; ++i) {
-            tick();
-        }
-        rt.runtime.dispatch([this] {
-            form.Unload();
-            form.Show();
-        });
-        EXPECT_EQ(form.slide().SlideStep, k);
-        const platform::Twips start = form.Top;
-        EXPECT_EQ(start, centredTop);
-        for (int i = 0; i < 20; ++i) {
-            tick();
-        }
-        EXPECT_EQ(form.Top.get(), start - (6 - k) * 60 + 120) << k;
-        EXPECT_EQ(form.slide().SlideStep, 0);
-        rt.runtime.dispatch([this] {
-            form.Unload();
-            form.Show();
-        });
+        slideTicks(k);
+        reload(principal());
+        EXPECT_EQ(principal().Top.get(), centredTop);
+        slideTicks(20);
+        EXPECT_EQ(principal().Top.get(), centredTop - (6 - k) * 60 + 120) << k;
+        EXPECT_EQ(principal().slide().SlideStep, 0);
+        reload(principal());
     }
 }
 

@@ -1,114 +1,91 @@
 #include <QImage>
+#include <QSet>
+#include <algorithm>
 
 #include "platform/form_painter.h"
-#include "startup_test_fixture.h"
+#include "program_test.h"
 
 namespace {
 
-using platform::Color;
-using platform::RGB;
+const QColor kBandRed(240, 28, 36);
+const QColor kCrossingRed(180, 14, 18);
 
-constexpr auto kWhite = RGB(255, 255, 255);
-constexpr auto kBlack = RGB(0, 0, 0);
-constexpr auto kBandRed = RGB(240, 28, 36);
-constexpr auto kCrossingRed = RGB(180, 14, 18);
-
-// Client pixels: the window is 521 x 297; the vertical band's column is
-// x 32..64, the horizontal band's row y 216..248.
-constexpr int kColumnX = 48;
-constexpr int kRowY = 232;
-
-Color at(const QImage& image, int x, int y) {
-    const QRgb p = image.pixel(x, y);
-    return RGB(qRed(p), qGreen(p), qBlue(p));
-}
-
-// The darkest grey level within a control's rectangle.
-int darkestIn(const QImage& image, const platform::Control& control) {
-    const platform::PixelRect r = control.pixelRect();
-    int darkest = 255;
-    for (int y = r.y; y < r.y + r.height; ++y) {
-        for (int x = r.x; x < r.x + r.width; ++x) {
-            darkest = std::min(darkest, qGray(image.pixel(x, y)));
-        }
-    }
-    return darkest;
-}
-
-class StartupPixelsTest : public StartupWindowTest {
+// The window is 521 x 297 pixels; the vertical band's column is x 32 to 64,
+// the horizontal band's row y 216 to 248.
+class StartupPixelsTest : public ProgramTest {
   protected:
-    QImage render() const { return platform::renderForm(form); }
+    QImage drawn() { return platform::renderForm(inicio()); }
+
+    // The darkest grey level within a control's rectangle.
+    int darkestIn(const platform::Control& control) {
+        int darkest = 255;
+        for (const QColor& colour : coloursIn(drawn(), control)) {
+            darkest = std::min(darkest, qGray(colour.rgb()));
+        }
+        return darkest;
+    }
 };
 
+// The one-pixel band seeds lie on the edges, under the black frame; the
+// title is white on white, the "x" black. Carlito stands in for Calibri with
+// its metrics: the title sizes itself to the 630 twips reserved for its line.
 TEST_F(StartupPixelsTest, atLoadTheFrameHidesTheBandSeedsAndTheTitleIsWhiteOnWhite) {
-    const QImage image = render();
-    ASSERT_EQ(image.size(), QSize(521, 297));
-    // The one-pixel seeds lie on the edges, under the frame.
-    EXPECT_EQ(at(image, kColumnX, 0), kBlack);
-    EXPECT_EQ(at(image, 520, kRowY), kBlack);
-    EXPECT_EQ(at(image, 0, kRowY), kBlack);
-    EXPECT_EQ(at(image, kColumnX, 296), kBlack);
-    EXPECT_EQ(at(image, kColumnX, 1), kWhite);
-    EXPECT_EQ(at(image, 519, kRowY), kWhite);
-    EXPECT_EQ(at(image, kColumnX, kRowY), kWhite);
-
-    EXPECT_EQ(darkestIn(image, c().lblWord), 255);
-    EXPECT_LT(darkestIn(image, c().lblEsc), 64);
+    expectPixels(drawn(), {{48, 0, kBlack},
+                           {520, 232, kBlack},
+                           {0, 232, kBlack},
+                           {48, 296, kBlack},
+                           {48, 1, kWhite},
+                           {519, 232, kWhite},
+                           {48, 232, kWhite}});
+    EXPECT_EQ(darkestIn(s().lblWord), 255);
+    EXPECT_LT(darkestIn(s().lblEsc), 64);
+    EXPECT_EQ(s().lblWord.Height.get(), 630);
+    EXPECT_GT(s().lblWord.Width.get(), 1200);
+    EXPECT_LT(s().lblWord.Width.get(), 2700);
 }
 
-// Carlito stands in for Calibri with the same metrics: the title's line is
-// the 630 twips the layout reserves for it.
-TEST_F(StartupPixelsTest, titleSizesToItsCaptionFromAFixedCorner) {
-    EXPECT_EQ(c().lblWord.Left.get(), 1200);
-    EXPECT_EQ(c().lblWord.Top.get(), 2400);
-    EXPECT_EQ(c().lblWord.Height.get(), 630);
-    EXPECT_GT(c().lblWord.Width.get(), 1200);
-    EXPECT_LT(c().lblWord.Width.get(), 2700);
+// At the end the bands cross under the darker square, each with an outline
+// of its own red, and the frame stays in front where they meet the edges.
+TEST_F(StartupPixelsTest, atTheEndTheBandsCrossUnderTheSquareInsideTheFrame) {
+    sequenceTicks(41);
+    expectPixels(drawn(), {{48, 100, kBandRed},
+                           {300, 232, kBandRed},
+                           {31, 232, kBandRed},
+                           {48, 249, kBandRed},
+                           {300, 216, kBandRed},
+                           {300, 248, kBandRed},
+                           {32, 100, kBandRed},
+                           {64, 100, kBandRed},
+                           {48, 232, kCrossingRed},
+                           {32, 216, kCrossingRed},
+                           {64, 248, kCrossingRed},
+                           {48, 0, kBlack},
+                           {48, 296, kBlack},
+                           {0, 232, kBlack},
+                           {520, 232, kBlack},
+                           {65, 100, kWhite}});
+    EXPECT_EQ(darkestIn(s().lblWord), 0);
 }
 
-TEST_F(StartupPixelsTest, logoFillsItsSquare) {
-    const QImage image = render();
-    const platform::PixelRect r = c().Image1.pixelRect();
-    ASSERT_EQ(r, (platform::PixelRect{80, 32, 121, 121}));
-    // The picture's black border lands on the square's own edge pixels.
-    for (const auto& [x, y] : {std::pair{r.x, r.y}, std::pair{r.x + 120, r.y + 120}}) {
-        EXPECT_LT(qGray(image.pixel(x, y)), 128) << x << "," << y;
+// The 241-pixel logo fills its 121-pixel square, its black border on the
+// square's edge, scaled smoothly: blends of neighbouring pixels that the
+// picture itself does not hold.
+TEST_F(StartupPixelsTest, logoFillsItsSquareScaledSmoothly) {
+    ASSERT_EQ(s().Image1.pixelRect(), (platform::PixelRect{80, 32, 121, 121}));
+    const QImage image = drawn();
+    expectPixels(image, {{79, 32, kWhite}, {201, 152, kWhite}});
+    EXPECT_LT(qGray(image.pixel(80, 32)), 128);
+    EXPECT_LT(qGray(image.pixel(200, 152)), 128);
+    const QImage logo(QStringLiteral(":/pictures/logo.bmp"));
+    QSet<QRgb> own;
+    for (int y = 0; y < logo.height(); ++y) {
+        for (int x = 0; x < logo.width(); ++x) {
+            own.insert(logo.pixel(x, y));
+        }
     }
-    EXPECT_EQ(at(image, r.x - 1, r.y), kWhite);
-    EXPECT_EQ(at(image, r.x + 121, r.y + 120), kWhite);
-}
-
-TEST_F(StartupPixelsTest, atTheEndBandsCrossUnderTheSquareInsideTheFrameWithTheTitleBlack) {
-    ticks(41);
-    const QImage image = render();
-    EXPECT_EQ(at(image, kColumnX, 100), kBandRed);
-    EXPECT_EQ(at(image, 300, kRowY), kBandRed);
-    EXPECT_EQ(at(image, kColumnX, kRowY), kCrossingRed);
-    EXPECT_EQ(at(image, 32, 216), kCrossingRed);
-    EXPECT_EQ(at(image, 64, 248), kCrossingRed);
-    EXPECT_EQ(at(image, 31, kRowY), kBandRed);
-    EXPECT_EQ(at(image, kColumnX, 249), kBandRed);
-
-    // The frame stays in front where the bands run into the edges.
-    EXPECT_EQ(at(image, kColumnX, 0), kBlack);
-    EXPECT_EQ(at(image, kColumnX, 296), kBlack);
-    EXPECT_EQ(at(image, 0, kRowY), kBlack);
-    EXPECT_EQ(at(image, 520, kRowY), kBlack);
-
-    EXPECT_EQ(darkestIn(image, c().lblWord), 0);
-    EXPECT_EQ(at(image, 65, 100), kWhite);
-}
-
-TEST_F(StartupPixelsTest, greyBoxBehindTheExitLabelOnlyWhilePressed) {
-    const auto [x, y] = testing_support::Pointer::centreOf(c().lblEsc);
-    const platform::PixelRect r = c().lblEsc.pixelRect();
-    form.mouseDown(x, y, platform::kLeftButton, 0);
-    EXPECT_EQ(at(render(), r.x, r.y), RGB(224, 224, 224));
-    EXPECT_EQ(at(render(), r.x + r.width - 1, r.y + r.height - 1), RGB(224, 224, 224));
-    EXPECT_EQ(at(render(), r.x - 1, r.y), kWhite);
-
-    form.mouseUp(x, y, platform::kLeftButton, 0);
-    EXPECT_EQ(at(render(), r.x, r.y), kWhite);
+    const auto blends = std::ranges::count_if(
+        coloursIn(image, s().Image1), [&](const QColor& c) { return !own.contains(c.rgb()); });
+    EXPECT_GT(blends, 200);
 }
 
 }  // namespace

@@ -17,7 +17,14 @@ class ScriptedRandom final : public platform::RandomSource {
   public:
     void script(std::initializer_list<float> draws) { draws_.insert(draws_.end(), draws); }
     void Randomize() override { ++randomizeCalls; }
-    float Rnd() override;
+    float Rnd() override {
+        if (draws_.empty()) {
+            return 0.5F;
+        }
+        const float draw = draws_.front();
+        draws_.pop_front();
+        return draw;
+    }
 
     int randomizeCalls = 0;
 

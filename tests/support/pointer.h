@@ -1,32 +1,32 @@
 #pragma once
 
+#include <utility>
+
 #include "platform/control.h"
 #include "platform/form.h"
 #include "platform/mouse.h"
 
+// Pointer input as the window system delivers it, in client pixels.
 namespace testing_support {
 
-// Pointer input at a control's centre, as the window system would deliver it.
-struct Pointer {
-    platform::Form& form;
+inline std::pair<int, int> centreOf(const platform::Control& control) {
+    const platform::PixelRect r = control.pixelRect();
+    return {r.x + r.width / 2, r.y + r.height / 2};
+}
 
-    static std::pair<int, int> centreOf(const platform::Control& control) {
-        const platform::PixelRect r = control.pixelRect();
-        return {r.x + r.width / 2, r.y + r.height / 2};
-    }
+inline void moveTo(const platform::Control& control) {
+    const auto [x, y] = centreOf(control);
+    control.form().mouseMove(x, y, 0, 0);
+}
 
-    void moveTo(const platform::Control& control) const {
-        const auto [x, y] = centreOf(control);
-        form.mouseMove(x, y, 0, 0);
-    }
-    void click(const platform::Control& control, int button = platform::kLeftButton) const {
-        const auto [x, y] = centreOf(control);
-        clickAt(x, y, button);
-    }
-    void clickAt(int x, int y, int button = platform::kLeftButton) const {
-        form.mouseDown(x, y, button, 0);
-        form.mouseUp(x, y, button, 0);
-    }
-};
+inline void clickAt(platform::Form& form, int x, int y, int button = platform::kLeftButton) {
+    form.mouseDown(x, y, button, 0);
+    form.mouseUp(x, y, button, 0);
+}
+
+inline void click(const platform::Control& control, int button = platform::kLeftButton) {
+    const auto [x, y] = centreOf(control);
+    clickAt(control.form(), x, y, button);
+}
 
 }  // namespace testing_support

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <map>
 #include <memory>
+#include <utility>
 
 #include "platform/clock.h"
 
@@ -13,12 +15,35 @@ namespace testing_support {
 // order, ties in the order the timers were started.
 class VirtualClock final : public platform::Clock {
   public:
-    TimerId start(int intervalMs, std::function<void()> onTick) override;
-    void stop(TimerId id) override;
-
-    void advance(std::int64_t ms);
-    std::int64_t now() const { return now_; }
+    TimerId start(int intervalMs, std::function<void()> onTick) override {
+        timers_.emplace(next_,
+                        Entry{intervalMs, now_ + intervalMs,
+                              std::make_shared<const std::function<void()>>(std::move(onTick))});
+        return next_++;
+    }
+    void stop(TimerId id) override { timers_.erase(id); }
     std::size_t running() const { return timers_.size(); }
+
+    void advance(std::int64_t ms) {
+        const std::int64_t until = now_ + ms;
+        for (;;) {
+            const auto next = std::ranges::min_element(timers_, {}, [](const auto& timer) {
+                return std::pair(timer.second.due, timer.first);
+            });
+            if (next == timers_.end() || next->second.due > until) {
+                break;
+            }
+            now_ = next->second.due;
+            next->second.due += next->second.interval;
+            // The tick may stop or start timers, this one included.
+            const auto onTick = next->second.onTick;
+            (*onTick)();
+            if (afterEachTick) {
+                afterEachTick();
+            }
+        }
+        now_ = until;
+    }
 
     // Called after every single tick, so that a test can look at the state
     // between two ticks of one advance.
@@ -26,8 +51,8 @@ class VirtualClock final : public platform::Clock {
 
   private:
     struct Entry {
-        int interval;
-        std::int64_t due;
+        int interval = 0;
+        std::int64_t due = 0;
         std::shared_ptr<const std::function<void()>> onTick;
     };
 

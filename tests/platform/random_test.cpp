@@ -1,0 +1,32 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "platform/clock_seeded_random.h"
+
+namespace {
+
+// Reseeded before every draw, as the game does: the draws stay in [0, 1),
+// reach both ends of it and give each third as often, and reseeding within
+// one tick of the clock still gives a fresh draw.
+TEST(ClockSeededRandom, reseededDrawsFillTheUnitIntervalInEqualThirds) {
+    platform::ClockSeededRandom random;
+    std::vector<float> draws(60000);
+    for (float& draw : draws) {
+        random.Randomize();
+        draw = random.Rnd();
+    }
+    const auto [lowest, highest] = std::ranges::minmax(draws);
+    EXPECT_TRUE(lowest >= 0.0F && lowest < 0.001F) << lowest;
+    EXPECT_TRUE(highest > 0.999F && highest < 1.0F) << highest;
+    for (const int third : {0, 1, 2}) {
+        EXPECT_NEAR(std::ranges::count_if(
+                        draws, [&](float r) { return static_cast<int>(r * 3.0F) == third; }),
+                    20000, 1200);
+    }
+    // What unique leaves over: the draws equal to the one before them.
+    EXPECT_LT(draws.end() - std::unique(draws.begin(), draws.end()), 5);
+}
+
+}  // namespace
