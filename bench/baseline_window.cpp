@@ -10,11 +10,11 @@
 #include <QMouseEvent>
 #include <QPalette>
 #include <QScreen>
+#include <QStringList>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
 #include <memory>
-#include <string_view>
 #include <utility>
 
 namespace {
@@ -83,7 +83,8 @@ class HandOff {
 
 int main(int argc, char** argv) {
     const QApplication app(argc, argv);
-    const bool handOff = argc > 1 && std::string_view(argv[1]) == "--hand-off";
+    const QStringList args = QCoreApplication::arguments();
+    const bool handOff = args.size() > 1 && args[1] == QStringLiteral("--hand-off");
     if (!handOff) {
         EmptyWindow window(QStringLiteral("Form1"), QSize(521, 297),
                            Qt::Window | Qt::FramelessWindowHint);

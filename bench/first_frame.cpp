@@ -8,7 +8,6 @@
 // Exits 1 when the program shows nothing within ten seconds.
 
 #include <poll.h>
-#include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -16,12 +15,12 @@
 #include <xcb/xcb.h>
 
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <map>
 #include <memory>
-
-extern char** environ;
+#include <span>
 
 namespace {
 
@@ -40,6 +39,14 @@ struct FreeEvent {
 };
 using Event = std::unique_ptr<xcb_generic_event_t, FreeEvent>;
 
+// xcb hands every event over by its common header, whose type tells which
+// event it is.
+template <typename Specific>
+const Specific& as(const Event& event) {
+    // NOLINTNEXTLINE(cppcoreguidelines-pro-type-reinterpret-cast)
+    return *reinterpret_cast<const Specific*>(event.get());
+}
+
 double msSince(Clock::time_point start, Clock::time_point then) {
     return std::chrono::duration<double, std::milli>(then - start).count();
 }
@@ -48,11 +55,12 @@ double msSince(Clock::time_point start, Clock::time_point then) {
 // that ours carries only the figures; stopped and reaped when this goes.
 class Child {
   public:
-    explicit Child(char** argv) {
+    // The command line is null-terminated, as every argv is.
+    explicit Child(std::span<char*> command) {
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
         posix_spawn_file_actions_adddup2(&actions, STDERR_FILENO, STDOUT_FILENO);
-        if (posix_spawnp(&pid_, argv[0], &actions, nullptr, argv, environ) != 0) {
+        if (posix_spawnp(&pid_, command.front(), &actions, nullptr, command.data(), environ) != 0) {
             pid_ = 0;
         }
         posix_spawn_file_actions_destroy(&actions);
@@ -111,13 +119,12 @@ class Observer {
         while (const Event event{xcb_poll_for_event(connection_.get())}) {
             const auto type = static_cast<uint8_t>(event->response_type & 0x7FU);
             if (type == XCB_CREATE_NOTIFY) {
-                watch(reinterpret_cast<const xcb_create_notify_event_t*>(event.get()));
+                watch(as<xcb_create_notify_event_t>(event));
             } else if (type == XCB_MAP_NOTIFY && firstMapped_ == XCB_NONE) {
-                firstMapped_ = reinterpret_cast<const xcb_map_notify_event_t*>(event.get())->window;
+                firstMapped_ = as<xcb_map_notify_event_t>(event).window;
                 mappedAt_ = Clock::now();
             } else if (type == damageEvent_ && firstMapped_ != XCB_NONE &&
-                       reinterpret_cast<const xcb_damage_notify_event_t*>(event.get())->drawable ==
-                           firstMapped_) {
+                       as<xcb_damage_notify_event_t>(event).drawable == firstMapped_) {
                 return true;
             }
         }
@@ -129,12 +136,12 @@ class Observer {
     bool broken() const { return xcb_connection_has_error(connection_.get()) != 0; }
 
   private:
-    void watch(const xcb_create_notify_event_t* created) {
-        if (created->parent != root_) {
+    void watch(const xcb_create_notify_event_t& created) {
+        if (created.parent != root_) {
             return;
         }
         const xcb_damage_damage_t id = xcb_generate_id(connection_.get());
-        xcb_damage_create(connection_.get(), id, created->window,
+        xcb_damage_create(connection_.get(), id, created.window,
                           XCB_DAMAGE_REPORT_LEVEL_RAW_RECTANGLES);
         xcb_flush(connection_.get());
     }
@@ -150,7 +157,8 @@ class Observer {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2) {
+    const std::span<char*> args(argv, static_cast<std::size_t>(argc));
+    if (args.size() < 2) {
         std::fputs("usage: zumbilo_bench_first_frame PROGRAM [ARGUMENTS...]\n", stderr);
         return 2;
     }
@@ -161,9 +169,9 @@ int main(int argc, char** argv) {
     }
 
     const Clock::time_point start = Clock::now();
-    Child child(argv + 1);
+    Child child(args.subspan(1));
     if (!child.started()) {
-        std::fprintf(stderr, "zumbilo_bench_first_frame: cannot start %s\n", argv[1]);
+        std::fprintf(stderr, "zumbilo_bench_first_frame: cannot start %s\n", args[1]);
         return 1;
     }
     pollfd x{.fd = observer.fd(), .events = POLLIN, .revents = 0};

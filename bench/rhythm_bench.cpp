@@ -8,12 +8,12 @@
 
 #include <QApplication>
 #include <QEventLoop>
+#include <QStringList>
 #include <QTimer>
 #include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 #include <functional>
 #include <vector>
 
@@ -169,7 +169,8 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     const QApplication app(argc, argv);
     platform::prepareDesktop();
-    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20;
+    const QStringList args = QCoreApplication::arguments();
+    const int runs = args.size() > 1 ? std::max(1, args[1].toInt()) : 20;
 
     Game game;
     std::vector<double> gameHandOff;
