@@ -83,23 +83,29 @@ QAccessibleInterface* formAccessibleFactory(const QString& className, QObject* o
 
 }  // namespace
 
-ControlAccessible::ControlAccessible(FormWindow& window, const PointerControl& control)
-    : window_(&window), control_(&control) {}
-
-bool ControlAccessible::isValid() const {
+bool WindowlessAccessible::isValid() const {
     return window_->form() != nullptr;
 }
 
-QWindow* ControlAccessible::window() const {
+QWindow* WindowlessAccessible::window() const {
     return window_->windowHandle();
 }
 
+QRect WindowlessAccessible::onScreen(const Control& control) const {
+    const PixelRect r = control.pixelRect();
+    return {window_->mapToGlobal(QPoint(r.x, r.y)), QSize(r.width, r.height)};
+}
+
+ControlAccessible::ControlAccessible(FormWindow& window, const PointerControl& control)
+    : WindowlessAccessible(window), control_(&control) {}
+
 QAccessibleInterface* ControlAccessible::parent() const {
-    return QAccessible::queryAccessibleInterface(window_);
+    return QAccessible::queryAccessibleInterface(&formWindow());
 }
 
 QAccessibleInterface* ControlAccessible::child(int index) const {
-    return statusLine() && index == 0 ? window_->accessibility().announcementInterface() : nullptr;
+    return statusLine() && index == 0 ? formWindow().accessibility().announcementInterface()
+                                      : nullptr;
 }
 
 int ControlAccessible::childCount() const {
@@ -127,8 +133,7 @@ QString ControlAccessible::text(QAccessible::Text t) const {
 }
 
 QRect ControlAccessible::rect() const {
-    const PixelRect r = control_->pixelRect();
-    return {window_->mapToGlobal(QPoint(r.x, r.y)), QSize(r.width, r.height)};
+    return onScreen(*control_);
 }
 
 QAccessible::Role ControlAccessible::role() const {
@@ -156,13 +161,13 @@ void* ControlAccessible::interface_cast(QAccessible::InterfaceType type) {
 }
 
 QStringList ControlAccessible::actionNames() const {
-    return window_->accessibility().pressable(*control_) ? QStringList{pressAction()}
-                                                         : QStringList{};
+    return formWindow().accessibility().pressable(*control_) ? QStringList{pressAction()}
+                                                             : QStringList{};
 }
 
 void ControlAccessible::doAction(const QString& actionName) {
-    if (actionName == pressAction() && window_->accessibility().pressable(*control_)) {
-        window_->accessibility().pressLater(*control_);
+    if (actionName == pressAction() && formWindow().accessibility().pressable(*control_)) {
+        formWindow().accessibility().pressLater(*control_);
     }
 }
 
@@ -172,27 +177,18 @@ bool ControlAccessible::statusLine() const {
 }
 
 AnnouncementAccessible::AnnouncementAccessible(FormWindow& window, const Label& statusLine)
-    : window_(&window), statusLine_(&statusLine) {}
-
-bool AnnouncementAccessible::isValid() const {
-    return window_->form() != nullptr;
-}
-
-QWindow* AnnouncementAccessible::window() const {
-    return window_->windowHandle();
-}
+    : WindowlessAccessible(window), statusLine_(&statusLine) {}
 
 QAccessibleInterface* AnnouncementAccessible::parent() const {
-    return window_->accessibility().interfaceFor(*statusLine_);
+    return formWindow().accessibility().interfaceFor(*statusLine_);
 }
 
 QString AnnouncementAccessible::text(QAccessible::Text t) const {
-    return t == QAccessible::Name ? window_->accessibility().announcement() : QString();
+    return t == QAccessible::Name ? formWindow().accessibility().announcement() : QString();
 }
 
 QRect AnnouncementAccessible::rect() const {
-    const PixelRect r = statusLine_->pixelRect();
-    return {window_->mapToGlobal(QPoint(r.x, r.y)), QSize(r.width, r.height)};
+    return onScreen(*statusLine_);
 }
 
 void installFormAccessibility() {

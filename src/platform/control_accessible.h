@@ -4,27 +4,45 @@
 
 namespace platform {
 
+class Control;
 class FormWindow;
 class Label;
 class PointerControl;
 
-// What assistive technology sees of a windowless label or image: a role, a
-// name, a place on the screen and, when it takes clicks, the press action.
-// The status line is a status bar holding the announcement.
-class ControlAccessible final : public QAccessibleInterface, public QAccessibleActionInterface {
+// What the interfaces of a form window's windowless parts share: they live
+// as long as the window is attached to its form, have no object of their
+// own, no children under a point, and take no text.
+class WindowlessAccessible : public QAccessibleInterface {
   public:
-    ControlAccessible(FormWindow& window, const PointerControl& control);
+    explicit WindowlessAccessible(FormWindow& window) : window_(&window) {}
 
     bool isValid() const override;
     QObject* object() const override { return nullptr; }
     QWindow* window() const override;
+    QAccessibleInterface* childAt(int /*x*/, int /*y*/) const override { return nullptr; }
+    void setText(QAccessible::Text /*t*/, const QString& /*text*/) override {}
+
+  protected:
+    FormWindow& formWindow() const { return *window_; }
+    // A control's rectangle on the screen.
+    QRect onScreen(const Control& control) const;
+
+  private:
+    FormWindow* window_;
+};
+
+// What assistive technology sees of a windowless label or image: a role, a
+// name, a place on the screen and, when it takes clicks, the press action.
+// The status line is a status bar holding the announcement.
+class ControlAccessible final : public WindowlessAccessible, public QAccessibleActionInterface {
+  public:
+    ControlAccessible(FormWindow& window, const PointerControl& control);
+
     QAccessibleInterface* parent() const override;
     QAccessibleInterface* child(int index) const override;
     int childCount() const override;
     int indexOfChild(const QAccessibleInterface* child) const override;
-    QAccessibleInterface* childAt(int /*x*/, int /*y*/) const override { return nullptr; }
     QString text(QAccessible::Text t) const override;
-    void setText(QAccessible::Text /*t*/, const QString& /*text*/) override {}
     QRect rect() const override;
     QAccessible::Role role() const override;
     QAccessible::State state() const override;
@@ -37,31 +55,24 @@ class ControlAccessible final : public QAccessibleInterface, public QAccessibleA
   private:
     bool statusLine() const;
 
-    FormWindow* window_;
     const PointerControl* control_;
 };
 
 // What the status line said last, as a notification inside it.
-class AnnouncementAccessible final : public QAccessibleInterface {
+class AnnouncementAccessible final : public WindowlessAccessible {
   public:
     AnnouncementAccessible(FormWindow& window, const Label& statusLine);
 
-    bool isValid() const override;
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override;
     QAccessibleInterface* parent() const override;
     QAccessibleInterface* child(int /*index*/) const override { return nullptr; }
     int childCount() const override { return 0; }
     int indexOfChild(const QAccessibleInterface* /*child*/) const override { return -1; }
-    QAccessibleInterface* childAt(int /*x*/, int /*y*/) const override { return nullptr; }
     QString text(QAccessible::Text t) const override;
-    void setText(QAccessible::Text /*t*/, const QString& /*text*/) override {}
     QRect rect() const override;
     QAccessible::Role role() const override { return QAccessible::Notification; }
     QAccessible::State state() const override { return {}; }
 
   private:
-    FormWindow* window_;
     const Label* statusLine_;
 };
 

@@ -62,8 +62,7 @@ void FormAccessibility::announce(const std::string& text) {
 }
 
 void FormAccessibility::windowActivated() {
-    const Form* form = window_->form();
-    const Label* statusLine = form != nullptr ? form->statusLine() : nullptr;
+    const Label* statusLine = this->statusLine();
     if (!activated_ && statusLine != nullptr && !statusLine->Caption.get().empty()) {
         announce(statusLine->Caption);
     }
@@ -91,8 +90,7 @@ QAccessibleInterface* FormAccessibility::announcementInterface() {
     if (announcementId_) {
         return QAccessible::accessibleInterface(*announcementId_);
     }
-    const Form* form = window_->form();
-    const Label* statusLine = form != nullptr ? form->statusLine() : nullptr;
+    const Label* statusLine = this->statusLine();
     if (statusLine == nullptr) {
         return nullptr;
     }
@@ -100,6 +98,11 @@ QAccessibleInterface* FormAccessibility::announcementInterface() {
     auto* iface = new AnnouncementAccessible(*window_, *statusLine);
     announcementId_ = QAccessible::registerAccessibleInterface(iface);
     return iface;
+}
+
+const Label* FormAccessibility::statusLine() const {
+    const Form* form = window_->form();
+    return form != nullptr ? form->statusLine() : nullptr;
 }
 
 bool FormAccessibility::pressable(const PointerControl& control) const {

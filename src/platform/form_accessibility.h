@@ -10,6 +10,7 @@
 namespace platform {
 
 class FormWindow;
+class Label;
 class PointerControl;
 
 // What assistive technology sees of one form window: the controls that the
@@ -52,6 +53,7 @@ class FormAccessibility {
 
   private:
     void sayPending();
+    const Label* statusLine() const;
 
     struct Exposed {
         QAccessible::Id id;
