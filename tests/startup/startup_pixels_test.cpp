@@ -1,6 +1,7 @@
 #include <QImage>
 #include <QSet>
 #include <algorithm>
+#include <vector>
 
 #include "platform/form_painter.h"
 #include "program_test.h"
@@ -16,6 +17,12 @@ class StartupPixelsTest : public ProgramTest {
   protected:
     QImage drawn() { return platform::renderForm(inicio()); }
 
+    // The black frame, in front of the bands where they meet the window's edges.
+    static void expectFrameWhereTheBandsEnd(const QImage& image) {
+        expectPixels(image,
+                     {{48, 0, kBlack}, {520, 232, kBlack}, {0, 232, kBlack}, {48, 296, kBlack}});
+    }
+
     // The darkest grey level within a control's rectangle.
     int darkestIn(const platform::Control& control) {
         int darkest = 255;
@@ -30,13 +37,9 @@ class StartupPixelsTest : public ProgramTest {
 // title is white on white, the "x" black. Carlito stands in for Calibri with
 // its metrics: the title sizes itself to the 630 twips reserved for its line.
 TEST_F(StartupPixelsTest, atLoadTheFrameHidesTheBandSeedsAndTheTitleIsWhiteOnWhite) {
-    expectPixels(drawn(), {{48, 0, kBlack},
-                           {520, 232, kBlack},
-                           {0, 232, kBlack},
-                           {48, 296, kBlack},
-                           {48, 1, kWhite},
-                           {519, 232, kWhite},
-                           {48, 232, kWhite}});
+    const QImage image = drawn();
+    expectFrameWhereTheBandsEnd(image);
+    expectPixels(image, {{48, 1, kWhite}, {519, 232, kWhite}, {48, 232, kWhite}});
     EXPECT_EQ(darkestIn(s().lblWord), 255);
     EXPECT_LT(darkestIn(s().lblEsc), 64);
     EXPECT_EQ(s().lblWord.Height.get(), 630);
@@ -48,22 +51,14 @@ TEST_F(StartupPixelsTest, atLoadTheFrameHidesTheBandSeedsAndTheTitleIsWhiteOnWhi
 // of its own red, and the frame stays in front where they meet the edges.
 TEST_F(StartupPixelsTest, atTheEndTheBandsCrossUnderTheSquareInsideTheFrame) {
     sequenceTicks(41);
-    expectPixels(drawn(), {{48, 100, kBandRed},
-                           {300, 232, kBandRed},
-                           {31, 232, kBandRed},
-                           {48, 249, kBandRed},
-                           {300, 216, kBandRed},
-                           {300, 248, kBandRed},
-                           {32, 100, kBandRed},
-                           {64, 100, kBandRed},
-                           {48, 232, kCrossingRed},
-                           {32, 216, kCrossingRed},
-                           {64, 248, kCrossingRed},
-                           {48, 0, kBlack},
-                           {48, 296, kBlack},
-                           {0, 232, kBlack},
-                           {520, 232, kBlack},
-                           {65, 100, kWhite}});
+    const QImage image = drawn();
+    expectFrameWhereTheBandsEnd(image);
+    const std::vector<Pixel> bandsAndSquare{
+        {48, 100, kBandRed},     {300, 232, kBandRed},    {31, 232, kBandRed},
+        {48, 249, kBandRed},     {300, 216, kBandRed},    {300, 248, kBandRed},
+        {32, 100, kBandRed},     {64, 100, kBandRed},     {48, 232, kCrossingRed},
+        {32, 216, kCrossingRed}, {64, 248, kCrossingRed}, {65, 100, kWhite}};
+    expectPixels(image, bandsAndSquare);
     EXPECT_EQ(darkestIn(s().lblWord), 0);
 }
 

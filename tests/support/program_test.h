@@ -5,7 +5,6 @@
 #include <QColor>
 #include <QCoreApplication>
 #include <QImage>
-#include <initializer_list>
 #include <ostream>
 #include <vector>
 
@@ -27,7 +26,7 @@ struct Pixel {
     QColor colour;
 };
 
-inline void expectPixels(const QImage& image, std::initializer_list<Pixel> pixels) {
+inline void expectPixels(const QImage& image, const std::vector<Pixel>& pixels) {
     for (const Pixel& p : pixels) {
         EXPECT_EQ(image.pixelColor(p.x, p.y), p.colour) << p.x << "," << p.y;
     }
