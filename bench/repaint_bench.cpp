@@ -4,9 +4,9 @@
 #include <QImage>
 
 #include "game/frm_principal.h"
-#include "platform/desktop_setup.h"
-#include "platform/form_painter.h"
-#include "platform/units.h"
+#include "platform/qt/desktop_setup.h"
+#include "platform/qt/form_painter.h"
+#include "platform/runtime/units.h"
 #include "pointer.h"
 #include "test_runtime.h"
 

@@ -19,9 +19,9 @@
 
 #include "fakes.h"
 #include "game/frm_principal.h"
-#include "platform/desktop_setup.h"
-#include "platform/real_clock.h"
-#include "platform/runtime.h"
+#include "platform/qt/desktop_setup.h"
+#include "platform/qt/real_clock.h"
+#include "platform/runtime/runtime.h"
 #include "pointer.h"
 #include "startup/frm_inicio.h"
 

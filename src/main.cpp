@@ -1,4 +1,4 @@
-#include "platform/application.h"
+#include "platform/qt/application.h"
 #include "program_windows.h"
 #include "version.h"
 

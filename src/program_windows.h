@@ -3,7 +3,7 @@
 #include <optional>
 
 #include "game/frm_principal.h"
-#include "platform/runtime.h"
+#include "platform/runtime/runtime.h"
 #include "startup/frm_inicio.h"
 
 namespace zumbilo {

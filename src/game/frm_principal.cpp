@@ -5,7 +5,7 @@
 #include "mainwindow/about.h"
 #include "mainwindow/accessible_names.h"
 #include "mainwindow/pointer_feedback.h"
-#include "platform/runtime_error.h"
+#include "platform/runtime/runtime_error.h"
 
 namespace game {
 

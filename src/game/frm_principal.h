@@ -5,8 +5,8 @@
 
 #include "mainwindow/layout.h"
 #include "mainwindow/window_slide.h"
-#include "platform/form.h"
-#include "platform/runtime.h"
+#include "platform/runtime/form.h"
+#include "platform/runtime/runtime.h"
 
 namespace game {
 

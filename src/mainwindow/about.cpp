@@ -1,7 +1,7 @@
 #include "mainwindow/about.h"
 
-#include "platform/about_box.h"
-#include "platform/runtime.h"
+#include "platform/runtime/about_box.h"
+#include "platform/runtime/runtime.h"
 
 namespace mainwindow {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "platform/form.h"
+#include "platform/runtime/form.h"
 
 namespace mainwindow {
 

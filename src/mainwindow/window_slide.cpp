@@ -1,6 +1,6 @@
 #include "mainwindow/window_slide.h"
 
-#include "platform/runtime_error.h"
+#include "platform/runtime/runtime_error.h"
 
 namespace mainwindow {
 

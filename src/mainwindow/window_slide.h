@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "platform/form.h"
-#include "platform/timer.h"
+#include "platform/runtime/form.h"
+#include "platform/runtime/timer.h"
 
 namespace mainwindow {
 

@@ -1,7 +1,7 @@
 #include "startup/frm_inicio.h"
 
-#include "platform/codes.h"
-#include "platform/runtime_error.h"
+#include "platform/runtime/codes.h"
+#include "platform/runtime/runtime_error.h"
 
 namespace startup {
 

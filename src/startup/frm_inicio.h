@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <functional>
 
-#include "platform/form.h"
-#include "platform/runtime.h"
+#include "platform/runtime/form.h"
+#include "platform/runtime/runtime.h"
 #include "startup/layout.h"
 
 namespace startup {

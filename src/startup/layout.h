@@ -1,10 +1,10 @@
 #pragma once
 
-#include "platform/form.h"
-#include "platform/image.h"
-#include "platform/label.h"
-#include "platform/shape.h"
-#include "platform/timer.h"
+#include "platform/runtime/form.h"
+#include "platform/runtime/image.h"
+#include "platform/runtime/label.h"
+#include "platform/runtime/shape.h"
+#include "platform/runtime/timer.h"
 
 namespace startup {
 

@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/form_window.h"
+#include "platform/qt/form_window.h"
 #include "program_test.h"
 
 namespace {

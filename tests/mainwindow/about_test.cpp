@@ -3,8 +3,8 @@
 #include <QStringList>
 #include <QTimer>
 
-#include "platform/dialog_about_box.h"
-#include "platform/form_window.h"
+#include "platform/qt/dialog_about_box.h"
+#include "platform/qt/form_window.h"
 #include "program_test.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <QStringList>
 #include <memory>
 
-#include "platform/form_window.h"
+#include "platform/qt/form_window.h"
 #include "program_test.h"
 
 namespace {

@@ -3,8 +3,8 @@
 #include <QPaintEvent>
 #include <algorithm>
 
-#include "platform/form_painter.h"
-#include "platform/form_window.h"
+#include "platform/qt/form_painter.h"
+#include "platform/qt/form_window.h"
 #include "program_test.h"
 
 namespace {

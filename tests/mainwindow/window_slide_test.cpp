@@ -3,7 +3,7 @@
 #include <QWindow>
 #include <array>
 
-#include "platform/form_window.h"
+#include "platform/qt/form_window.h"
 #include "program_test.h"
 
 namespace {

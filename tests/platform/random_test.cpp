@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "platform/clock_seeded_random.h"
+#include "platform/runtime/clock_seeded_random.h"
 
 namespace {
 

@@ -10,8 +10,8 @@
 #include <random>
 #include <string>
 
-#include "platform/form_painter.h"
-#include "platform/form_window.h"
+#include "platform/qt/form_painter.h"
+#include "platform/qt/form_window.h"
 #include "program_test.h"
 
 namespace {

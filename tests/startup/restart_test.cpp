@@ -1,7 +1,7 @@
 #include <QEvent>
 #include <fstream>
 
-#include "platform/form_window.h"
+#include "platform/qt/form_window.h"
 #include "program_test.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "platform/form_painter.h"
+#include "platform/qt/form_painter.h"
 #include "program_test.h"
 
 namespace {

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/about_box.h"
-#include "platform/process.h"
-#include "platform/random_source.h"
+#include "platform/runtime/about_box.h"
+#include "platform/runtime/process.h"
+#include "platform/runtime/random_source.h"
 
 namespace testing_support {
 

@@ -2,9 +2,9 @@
 
 #include <utility>
 
-#include "platform/control.h"
-#include "platform/form.h"
-#include "platform/mouse.h"
+#include "platform/runtime/control.h"
+#include "platform/runtime/form.h"
+#include "platform/runtime/mouse.h"
 
 // Pointer input as the window system delivers it, in client pixels.
 namespace testing_support {

@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QTemporaryDir>
 
-#include "platform/desktop_setup.h"
+#include "platform/qt/desktop_setup.h"
 
 // Every test binary draws offscreen unless told otherwise, with a private
 // runtime directory so that Qt has nothing to warn about.

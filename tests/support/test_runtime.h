@@ -1,7 +1,7 @@
 #pragma once
 
 #include "fakes.h"
-#include "platform/runtime.h"
+#include "platform/runtime/runtime.h"
 #include "virtual_clock.h"
 
 namespace testing_support {

@@ -7,7 +7,7 @@
 #include <memory>
 #include <utility>
 
-#include "platform/clock.h"
+#include "platform/runtime/clock.h"
 
 namespace testing_support {
 

@@ -1,9 +1,0 @@
-#include "platform/image.h"
-
-namespace platform {
-
-Image::Image(Form& form, const ImageDesign& design)
-    : PointerControl(form, design.rect, design.Visible, kNoBorder, design.ToolTipText),
-      Picture(*this, design.picture) {}
-
-}  // namespace platform

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "platform/runtime/about_box.h"
+
+namespace platform {
+
+// A small modal dialog owned by the form's window, standing in for the
+// desktop's About box.
+class DialogAboutBox final : public AboutBox {
+  public:
+    void show(Form& owner, const std::string& title, const std::string& text,
+              const Picture& icon) override;
+};
+
+}  // namespace platform

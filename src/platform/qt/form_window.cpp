@@ -1,0 +1,228 @@
+#include "platform/qt/form_window.h"
+
+#include <algorithm>
+#include <iterator>
+
+#include <QCloseEvent>
+#include <QCursor>
+#include <QGuiApplication>
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScopedValueRollback>
+#include <QScreen>
+#include <QToolTip>
+
+#include "platform/qt/form_painter.h"
+#include "platform/qt/picture_data.h"
+#include "platform/qt/window_frame.h"
+#include "platform/runtime/form.h"
+#include "platform/runtime/mouse.h"
+
+namespace platform {
+
+namespace {
+
+Qt::WindowFlags flagsFor(int borderStyle) {
+    if (borderStyle == 0) {
+        return Qt::Window | Qt::FramelessWindowHint;
+    }
+    // Fixed single: a title bar that can minimise and close, never maximise.
+    return Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+}
+
+int buttonCode(Qt::MouseButton button) {
+    switch (button) {
+        case Qt::LeftButton:
+            return kLeftButton;
+        case Qt::RightButton:
+            return kRightButton;
+        case Qt::MiddleButton:
+            return kMiddleButton;
+        default:
+            return 0;
+    }
+}
+
+int buttonsCode(Qt::MouseButtons buttons) {
+    return ((buttons & Qt::LeftButton) != 0 ? kLeftButton : 0) |
+           ((buttons & Qt::RightButton) != 0 ? kRightButton : 0) |
+           ((buttons & Qt::MiddleButton) != 0 ? kMiddleButton : 0);
+}
+
+int shiftCode(Qt::KeyboardModifiers modifiers) {
+    return ((modifiers & Qt::ShiftModifier) != 0 ? kShiftMask : 0) |
+           ((modifiers & Qt::ControlModifier) != 0 ? kCtrlMask : 0) |
+           ((modifiers & Qt::AltModifier) != 0 ? kAltMask : 0);
+}
+
+QPoint pixelOf(const QMouseEvent* event) {
+    return event->position().toPoint();
+}
+
+}  // namespace
+
+FormWindow::FormWindow(Form& form)
+    : QWidget(nullptr, flagsFor(form.design().BorderStyle)), form_(&form) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    setFixedSize(toPixels(form.design().ClientWidth), toPixels(form.design().ClientHeight));
+    if (!form.Icon().empty()) {
+        setWindowIcon(form.Icon().data()->icon);
+    }
+}
+
+FormWindow::~FormWindow() {
+    detach();
+}
+
+void FormWindow::detach() {
+    form_ = nullptr;
+    accessibility_.clear();
+}
+
+PixelRect FormWindow::screenArea() {
+    const QScreen* screen = QGuiApplication::screenAt(QCursor::pos());
+    if (screen == nullptr) {
+        screen = QGuiApplication::primaryScreen();
+    }
+    if (screen == nullptr) {
+        return {};
+    }
+    const QRect area = screen->availableGeometry();
+    return {area.x(), area.y(), area.width(), area.height()};
+}
+
+void FormWindow::syncWithForm() {
+    if (form_ == nullptr) {
+        return;
+    }
+    setWindowTitle(QString::fromStdString(form_->Caption));
+    const QPoint place(toPixels(form_->Left), toPixels(form_->Top));
+    if (framePositionOf(*this) != place) {
+        {
+            const QScopedValueRollback<bool> asking(asking_, true);
+            moveFrameTo(*this, place);
+        }
+        clientPlacesAsked_.push_back(geometry().topLeft());
+    }
+    update();
+}
+
+bool FormWindow::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate) {
+        accessibility_.windowActivated();
+    }
+    if (event->type() == QEvent::ToolTip && form_ != nullptr) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const auto text = form_->toolTipAt(help->pos().x(), help->pos().y());
+        if (text) {
+            // Plain text, shown as it is, blanks included.
+            QToolTip::showText(help->globalPos(), QString::fromStdString(*text), this);
+        } else {
+            QToolTip::hideText();
+        }
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+void FormWindow::paintEvent(QPaintEvent* event) {
+    if (form_ == nullptr) {
+        return;
+    }
+    // A window manager may tell the frame after the window is shown without
+    // moving it; the first frame drawn then places it by the frame.
+    form_->frameTold(frameMarginsOf(*this));
+    QPainter painter(this);
+    paintForm(painter, *form_, event->rect());
+}
+
+void FormWindow::mousePressEvent(QMouseEvent* event) {
+    if (form_ != nullptr) {
+        const QPoint p = pixelOf(event);
+        form_->mouseDown(p.x(), p.y(), buttonCode(event->button()), shiftCode(event->modifiers()));
+    }
+}
+
+void FormWindow::mouseDoubleClickEvent(QMouseEvent* event) {
+    // A quick second press is just another press.
+    mousePressEvent(event);
+}
+
+void FormWindow::mouseMoveEvent(QMouseEvent* event) {
+    if (form_ != nullptr) {
+        const QPoint p = pixelOf(event);
+        form_->mouseMove(p.x(), p.y(), buttonsCode(event->buttons()),
+                         shiftCode(event->modifiers()));
+    }
+}
+
+void FormWindow::mouseReleaseEvent(QMouseEvent* event) {
+    if (form_ != nullptr) {
+        const QPoint p = pixelOf(event);
+        form_->mouseUp(p.x(), p.y(), buttonCode(event->button()), shiftCode(event->modifiers()));
+    }
+}
+
+void FormWindow::keyPressEvent(QKeyEvent* event) {
+    const QString text = event->text();
+    // Only keys that type a character reach the form, as character codes.
+    // Held with Ctrl, Alt or the logo key they are the desktop's shortcuts;
+    // AltGr types characters and is none of these.
+    constexpr Qt::KeyboardModifiers shortcut =
+        Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+    if (form_ == nullptr || (event->modifiers() & shortcut) != 0 || text.isEmpty() ||
+        text.at(0).unicode() > 0xFF) {
+        event->ignore();
+        return;
+    }
+    const int code = text.at(0).unicode();
+    if (form_->keyPress(code) == 0) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void FormWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+    if (form_ != nullptr) {
+        form_->closeRequested();
+    }
+}
+
+void FormWindow::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    if (form_ == nullptr || !isVisible() || asking_) {
+        return;
+    }
+    const bool asked = reportsMoveAsked(geometry().topLeft());
+    form_->frameTold(frameMarginsOf(*this));
+    if (!asked) {
+        // The player dragged the window, or the window manager framed it and
+        // frameTold has just answered that: later moves start from here.
+        const QPoint place = framePositionOf(*this);
+        form_->windowMoved(place.x(), place.y());
+    }
+}
+
+bool FormWindow::reportsMoveAsked(QPoint client) {
+    const auto asked = std::find(clientPlacesAsked_.begin(), clientPlacesAsked_.end(), client);
+    if (asked == clientPlacesAsked_.end()) {
+        return false;
+    }
+    // Moves asked before it will not be reported any more.
+    clientPlacesAsked_.erase(clientPlacesAsked_.begin(), std::next(asked));
+    return true;
+}
+
+bool FormWindow::focusNextPrevChild(bool /*next*/) {
+    // Tab is a key like any other for the form.
+    return false;
+}
+
+}  // namespace platform

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "platform/runtime/app_record.h"
+#include "platform/runtime/clock.h"
+#include "platform/runtime/process.h"
+#include "platform/runtime/random_source.h"
+
+namespace platform {
+
+class AboutBox;
+
+// The services every form shares, and the one door through which events
+// reach handlers: one at a time, with the runtime's error handling and the
+// end of the program when the last form has gone.
+class Runtime {
+  public:
+    struct Services {
+        Clock& clock;
+        RandomSource& random;
+        Process& process;
+        AboutBox& aboutBox;
+        AppRecord app;
+    };
+
+    explicit Runtime(Services services);
+
+    Clock& clock() { return services_.clock; }
+    RandomSource& random() { return services_.random; }
+    AboutBox& aboutBox() { return services_.aboutBox; }
+    const AppRecord& App() const { return services_.app; }
+
+    // Runs one event handler, or queues it behind the handler that is
+    // running. Once the program has ended, nothing runs.
+    void dispatch(std::function<void()> handler);
+
+    // The End statement.
+    void End();
+
+    bool stopped() const { return stopped_; }
+    int loadedForms() const { return loadedForms_; }
+    bool inHandler() const { return depth_ > 0; }
+
+    void formLoaded() { ++loadedForms_; }
+    void formUnloaded();
+
+    // Keeps what an unloaded form owned (its controls, with the handler that
+    // may be running) alive until the outermost handler, and every event
+    // that waited for it, has returned.
+    void retire(std::shared_ptr<void> remains);
+
+  private:
+    void run(const std::function<void()>& handler);
+    void endIfNothingLoaded();
+
+    Services services_;
+    std::deque<std::function<void()>> waiting_;
+    std::vector<std::shared_ptr<void>> retired_;
+    int loadedForms_ = 0;
+    int depth_ = 0;
+    bool stopped_ = false;
+};
+
+}  // namespace platform

@@ -1,0 +1,75 @@
+#include "platform/runtime/runtime_error.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <system_error>
+
+namespace platform {
+
+namespace {
+
+std::string_view describe(RuntimeError::Code code) {
+    switch (code) {
+        case RuntimeError::Code::Overflow:
+            return "Desbordamiento";
+        case RuntimeError::Code::TypeMismatch:
+            return "No coinciden los tipos";
+        case RuntimeError::Code::NoSuchControl:
+            return "El elemento de la matriz de controles no existe";
+        case RuntimeError::Code::FormNotLoaded:
+            return "El formulario no está cargado";
+    }
+    return "Error de la aplicación";
+}
+
+}  // namespace
+
+RuntimeError::RuntimeError(Code code)
+    : std::runtime_error(std::string(describe(code))), code_(code) {}
+
+std::string RuntimeError::standardMessage() const {
+    return "Error '" + std::to_string(static_cast<int>(code_)) + "' en tiempo de ejecución:\n\n" +
+           what();
+}
+
+double textToNumber(std::string_view text) {
+    const auto first = text.find_first_not_of(' ');
+    const auto last = text.find_last_not_of(' ');
+    if (first == std::string_view::npos) {
+        throw RuntimeError(RuntimeError::Code::TypeMismatch);
+    }
+    std::string_view digits = text.substr(first, last - first + 1);
+    if (digits.front() == '+') {
+        digits.remove_prefix(1);
+    }
+    double value = 0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (error != std::errc{} || end != digits.data() + digits.size() || !std::isfinite(value)) {
+        throw RuntimeError(RuntimeError::Code::TypeMismatch);
+    }
+    return value;
+}
+
+std::string numberToText(double value) {
+    if (!std::isfinite(value)) {
+        throw RuntimeError(RuntimeError::Code::Overflow);
+    }
+    // Fifteen significant digits, the precision the runtime shows doubles with.
+    std::array<char, 32> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                      std::chars_format::general, 15);
+    return {buffer.data(), result.ptr};
+}
+
+std::int16_t add16(std::int16_t a, int b) {
+    const int sum = a + b;
+    if (sum < std::numeric_limits<std::int16_t>::min() ||
+        sum > std::numeric_limits<std::int16_t>::max()) {
+        throw RuntimeError(RuntimeError::Code::Overflow);
+    }
+    return static_cast<std::int16_t>(sum);
+}
+
+}  // namespace platform
