@@ -20,6 +20,7 @@
 #include "fakes.h"
 #include "game/frm_principal.h"
 #include "platform/qt/desktop_setup.h"
+#include "platform/qt/qt_window_system.h"
 #include "platform/qt/real_clock.h"
 #include "platform/runtime/runtime.h"
 #include "pointer.h"
@@ -98,10 +99,12 @@ class Game {
     testing_support::ScriptedRandom random_;
     testing_support::FakeProcess process_;
     testing_support::FakeAboutBox aboutBox_;
+    platform::QtWindowSystem windows_;
     platform::Runtime runtime_{{.clock = clock_,
                                 .random = random_,
                                 .process = process_,
                                 .aboutBox = aboutBox_,
+                                .windows = windows_,
                                 .app = {.Title = "Zumbilo"}}};
     Done handedOff_;
     game::frmPrincipal principal_{runtime_, [] {}};

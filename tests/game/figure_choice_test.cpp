@@ -126,7 +126,7 @@ TEST_F(FigureChoiceTest, digitsHeldWithShortcutModifiersDoNotPlay) {
     for (const auto& [modifiers, plays] : cases) {
         reload(principal());
         QKeyEvent five(QEvent::KeyPress, Qt::Key_5, modifiers, QStringLiteral("5"));
-        QCoreApplication::sendEvent(principal().window(), &five);
+        QCoreApplication::sendEvent(windowOf(principal()), &five);
         EXPECT_EQ(c().tmrHands.Enabled.get(), plays) << modifiers;
     }
 }

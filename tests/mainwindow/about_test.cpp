@@ -57,14 +57,15 @@ TEST_F(AboutBoxTest, theDialogIsModalOverItsOwnerWithTheTitleIconAndBothLines) {
     QStringList seen;
     QTimer::singleShot(0, [&] {
         QWidget* box = QApplication::activeModalWidget();
-        seen << box->windowTitle() << (box->parentWidget() == principal().window() ? "owned" : "");
+        seen << box->windowTitle() << (box->parentWidget() == windowOf(principal()) ? "owned" : "");
         for (const QLabel* label : box->findChildren<QLabel*>()) {
             seen << (label->pixmap().isNull() ? label->text() : "icon");
         }
         box->close();
     });
-    platform::DialogAboutBox().show(principal(), "Zumbilo",
-                                    "Velmarin\r\nZumbilo: Versi\xC3\xB3n 3.5", principal().Icon());
+    platform::DialogAboutBox(rt.windows.pictures())
+        .show(principal(), "Zumbilo", "Velmarin\r\nZumbilo: Versi\xC3\xB3n 3.5",
+              principal().Icon());
     EXPECT_EQ(seen, (QStringList{"Zumbilo", "owned", "icon",
                                  QString::fromUtf8("Velmarin\nZumbilo: Versi\xC3\xB3n 3.5")}));
 }

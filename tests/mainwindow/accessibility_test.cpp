@@ -23,7 +23,7 @@ void listenAsScreenReader(bool listening) {
 class AccessibilityTest : public MainWindowTest {
   protected:
     QAccessibleInterface* windowInterface() {
-        return QAccessible::queryAccessibleInterface(principal().window());
+        return QAccessible::queryAccessibleInterface(windowOf(principal()));
     }
 
     // "name|role|pressable" for each child of the window, front to back.
@@ -65,9 +65,9 @@ class AccessibilityTest : public MainWindowTest {
 // options under the hands are not there, and nothing is pressable behind a
 // modal box.
 TEST_F(AccessibilityTest, childrenAreWhatThePointerReachesFrontToBackNamedForWhatTheyAre) {
-    const QPoint origin = principal().window()->mapToGlobal(QPoint(0, 0));
+    const QPoint origin = windowOf(principal())->mapToGlobal(QPoint(0, 0));
     EXPECT_EQ(childNamed("INICIAR")->rect(), QRect(origin + QPoint(16, 120), QSize(153, 25)));
-    auto box = std::make_unique<QDialog>(principal().window());
+    auto box = std::make_unique<QDialog>(windowOf(principal()));
     box->setModal(true);
     box->show();
     EXPECT_TRUE(childNamed("INICIAR")->actionInterface()->actionNames().isEmpty());
@@ -149,7 +149,7 @@ TEST_F(AccessibilityTest, statusLineAnnouncesWelcomeChoiceAndVerdictWithFigureAn
         }
     });
     QEvent activate(QEvent::WindowActivate);
-    QCoreApplication::sendEvent(principal().window(), &activate);
+    QCoreApplication::sendEvent(windowOf(principal()), &activate);
     nextTurn();
     click(c().lblPlay[0]);
     nextTurn();
@@ -158,7 +158,7 @@ TEST_F(AccessibilityTest, statusLineAnnouncesWelcomeChoiceAndVerdictWithFigureAn
     nextTurn();
     ticks(6);
     nextTurn();
-    QCoreApplication::sendEvent(principal().window(), &activate);
+    QCoreApplication::sendEvent(windowOf(principal()), &activate);
     nextTurn();
     QAccessible::installUpdateHandler(nullptr);
     listenAsScreenReader(false);

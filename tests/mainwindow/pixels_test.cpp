@@ -123,7 +123,7 @@ TEST_F(PixelsTest, atScaleTwoOutlinesStayOneLogicalPixelWide) {
 TEST_F(PixelsTest, onlyWhatChangesIsRepainted) {
     rt.clock.advance(200);  // let the slide finish
     PaintRecorder recorder;
-    principal().window()->installEventFilter(&recorder);
+    windowOf(principal())->installEventFilter(&recorder);
     key('8');
     QCoreApplication::processEvents();
     recorder.painted = QRegion();

@@ -30,8 +30,8 @@ TEST_F(WindowSlideTest, sevenTicksSixUpOneDownThenTheTimerStops) {
     EXPECT_FALSE(c().tmrTop.Enabled);
     EXPECT_EQ(principal().slide().SlideStep, 0);
     EXPECT_EQ(principal().Left.get(), centredLeft);
-    EXPECT_EQ(principal().window()->size(), QSize(417, 225));
-    EXPECT_EQ(principal().window()->pos().y(), platform::toPixels(centredTop) - 16);
+    EXPECT_EQ(windowOf(principal())->size(), QSize(417, 225));
+    EXPECT_EQ(windowOf(principal())->pos().y(), platform::toPixels(centredTop) - 16);
     slideTicks(1);
     EXPECT_EQ(principal().Top.get(), centredTop - 240);
 }
@@ -45,8 +45,8 @@ using FirstShowTest = ProgramTest;
 TEST_F(FirstShowTest, theMainWindowIsCentredByItsFrameOnceTheFrameIsKnown) {
     rt.clock.advance(kHandOffMs + 20);  // the hand-off and the slide's first step
     QCoreApplication::processEvents();
-    const platform::PixelRect area = platform::FormWindow::screenArea();
-    const QRect frame = principal().window()->frameGeometry();
+    const platform::PixelRect area = rt.windows.screenArea();
+    const QRect frame = windowOf(principal())->frameGeometry();
     ASSERT_GT(frame.height(), 225);
     const QPoint centred(area.x + (area.width - frame.width()) / 2,
                          area.y + (area.height - frame.height()) / 2);
@@ -55,7 +55,7 @@ TEST_F(FirstShowTest, theMainWindowIsCentredByItsFrameOnceTheFrameIsKnown) {
     EXPECT_EQ(principal().Top.get(), platform::toTwips(centred.y() - 4));
 
     // A fixed single border: a title bar that closes, and no resizing.
-    const QWidget& window = *principal().window();
+    const QWidget& window = *windowOf(principal());
     EXPECT_EQ(window.minimumSize(), window.maximumSize());
     EXPECT_TRUE(window.windowFlags().testFlag(Qt::WindowCloseButtonHint));
     EXPECT_FALSE(window.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
@@ -66,7 +66,7 @@ TEST_F(FirstShowTest, theMainWindowIsCentredByItsFrameOnceTheFrameIsKnown) {
 // is no drag by the player, and the window stays where the slide left it.
 // A drag by the player, though, is where the steps go on from.
 TEST_F(WindowSlideTest, aLateReportOfAStepMovesNothingButADragDoes) {
-    QWindow& native = *principal().window()->windowHandle();
+    QWindow& native = *windowOf(principal())->windowHandle();
     slideTicks(1);
     const QRect firstStep = native.geometry();
     slideTicks(6);
@@ -76,7 +76,7 @@ TEST_F(WindowSlideTest, aLateReportOfAStepMovesNothingButADragDoes) {
 
     reload(principal());
     slideTicks(2);
-    principal().window()->move(principal().window()->pos().x(), 100);
+    windowOf(principal())->move(windowOf(principal())->pos().x(), 100);
     slideTicks(5);
     EXPECT_EQ(principal().Top.get(), 1500 - 4 * 60 + 120);
 }

@@ -78,7 +78,7 @@ class RandomInput {
         } else if (kind < 99) {
             run_->rt.clock.advance(pick(0, 2000));
         } else if (pick(0, 20) == 0) {
-            form.window()->close();
+            windowOf(form)->close();
             ASSERT_TRUE(run_->ended()) << "the program runs on without its window";
         }
         check("event");

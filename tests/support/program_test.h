@@ -8,6 +8,7 @@
 #include <ostream>
 #include <vector>
 
+#include "platform/qt/form_window.h"
 #include "pointer.h"
 #include "program_windows.h"
 #include "test_runtime.h"
@@ -44,6 +45,7 @@ inline std::vector<QColor> coloursIn(const QImage& image, const platform::Contro
     return colours;
 }
 
+using platform::windowOf;
 using testing_support::centreOf;
 using testing_support::click;
 using testing_support::clickAt;

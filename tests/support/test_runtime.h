@@ -1,22 +1,25 @@
 #pragma once
 
 #include "fakes.h"
+#include "platform/qt/qt_window_system.h"
 #include "platform/runtime/runtime.h"
 #include "virtual_clock.h"
 
 namespace testing_support {
 
-// A runtime on the virtual clock, a scripted random source and recording
-// fakes, with the program's application record.
+// A runtime on the virtual clock, a scripted random source, recording fakes
+// and Qt windows, with the program's application record.
 struct TestRuntime {
     VirtualClock clock;
     ScriptedRandom random;
     FakeProcess process;
     FakeAboutBox aboutBox;
+    platform::QtWindowSystem windows;
     platform::Runtime runtime{{.clock = clock,
                                .random = random,
                                .process = process,
                                .aboutBox = aboutBox,
+                               .windows = windows,
                                .app = {.Title = "Zumbilo", .Major = 3, .Minor = 5, .Revision = 4}}};
 };
 

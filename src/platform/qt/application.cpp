@@ -12,6 +12,7 @@
 #include "platform/qt/dialog_about_box.h"
 #include "platform/qt/platform_startup.h"
 #include "platform/qt/qt_font.h"
+#include "platform/qt/qt_window_system.h"
 #include "platform/qt/real_clock.h"
 #include "platform/runtime/clock_seeded_random.h"
 
@@ -77,6 +78,7 @@ struct Application::Parts {
                    .random = random,
                    .process = process,
                    .aboutBox = aboutBox,
+                   .windows = windows,
                    .app = std::move(app)}) {}
 
     QApplication qt;
@@ -85,7 +87,8 @@ struct Application::Parts {
     RealClock clock;
     ClockSeededRandom random;
     QtProcess process;
-    DialogAboutBox aboutBox;
+    QtWindowSystem windows;
+    DialogAboutBox aboutBox{windows.pictures()};
     Runtime runtime;
 };
 

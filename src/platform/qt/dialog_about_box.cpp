@@ -8,7 +8,6 @@
 #include <QVBoxLayout>
 
 #include "platform/qt/form_window.h"
-#include "platform/qt/picture_data.h"
 #include "platform/qt/window_frame.h"
 #include "platform/runtime/form.h"
 
@@ -58,14 +57,16 @@ class CentredOverOwner final : public QObject {
 
 void DialogAboutBox::show(Form& owner, const std::string& title, const std::string& text,
                           const Picture& icon) {
-    QDialog dialog(owner.window());
+    QWidget& ownerWindow = *windowOf(owner);
+    QDialog dialog(&ownerWindow);
     dialog.setWindowTitle(QString::fromStdString(title));
     dialog.setObjectName(QStringLiteral("aboutBox"));
 
     auto* iconLabel = new QLabel(&dialog);
     if (!icon.empty()) {
-        iconLabel->setPixmap(icon.data()->icon.pixmap(48, 48));
-        dialog.setWindowIcon(icon.data()->icon);
+        const QIcon& desktopIcon = pictures_->icon(icon);
+        iconLabel->setPixmap(desktopIcon.pixmap(48, 48));
+        dialog.setWindowIcon(desktopIcon);
     }
     // The text's CR LF is one line break.
     auto* textLabel = new QLabel(
@@ -85,7 +86,7 @@ void DialogAboutBox::show(Form& owner, const std::string& title, const std::stri
     column->addWidget(buttons);
     column->setSizeConstraint(QLayout::SetFixedSize);
     dialog.adjustSize();
-    const CentredOverOwner centred(dialog, *owner.window());
+    const CentredOverOwner centred(dialog, ownerWindow);
     dialog.exec();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/qt/picture_store.h"
 #include "platform/runtime/about_box.h"
 
 namespace platform {
@@ -8,8 +9,13 @@ namespace platform {
 // desktop's About box.
 class DialogAboutBox final : public AboutBox {
   public:
+    explicit DialogAboutBox(const PictureStore& pictures) : pictures_(&pictures) {}
+
     void show(Form& owner, const std::string& title, const std::string& text,
               const Picture& icon) override;
+
+  private:
+    const PictureStore* pictures_;
 };
 
 }  // namespace platform

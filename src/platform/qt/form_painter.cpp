@@ -4,7 +4,8 @@
 #include <algorithm>
 #include <array>
 
-#include "platform/qt/picture_data.h"
+#include "platform/qt/form_window.h"
+#include "platform/qt/picture_store.h"
 #include "platform/qt/qt_font.h"
 #include "platform/runtime/form.h"
 #include "platform/runtime/image.h"
@@ -47,7 +48,8 @@ Qt::BrushStyle hatchFor(int fillStyle) {
 
 class ControlPainter final : public ControlVisitor {
   public:
-    explicit ControlPainter(QPainter& painter) : painter_(painter) {}
+    ControlPainter(QPainter& painter, const PictureStore& pictures)
+        : painter_(painter), pictures_(pictures) {}
 
     void visit(const Label& label) override {
         const QRect r = toQRect(label.pixelRect());
@@ -66,7 +68,7 @@ class ControlPainter final : public ControlVisitor {
     void visit(const Image& image) override {
         const QRect r = toQRect(image.pixelRect());
         if (!image.Picture.get().empty()) {
-            painter_.drawImage(r, image.Picture.get().data()->image);
+            painter_.drawImage(r, pictures_.image(image.Picture));
         }
         drawBorder(image.BorderStyle, r);
     }
@@ -101,16 +103,18 @@ class ControlPainter final : public ControlVisitor {
     }
 
     QPainter& painter_;
+    const PictureStore& pictures_;
 };
 
 }  // namespace
 
-void paintForm(QPainter& painter, const Form& form, const QRect& clip) {
+void paintForm(QPainter& painter, const Form& form, const PictureStore& pictures,
+               const QRect& clip) {
     painter.setClipRect(clip);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.fillRect(clip, toQColor(form.BackColor));
-    ControlPainter controlPainter(painter);
+    ControlPainter controlPainter(painter, pictures);
     // Back to front. Not std::views::reverse: clang 14 cannot compile it
     // against libstdc++ 12.
     const auto& controls = form.controls();
@@ -127,7 +131,7 @@ QImage renderForm(const Form& form, double scale) {
     QImage image(size * scale, QImage::Format_RGB32);
     image.setDevicePixelRatio(scale);
     QPainter painter(&image);
-    paintForm(painter, form, QRect(QPoint(0, 0), size));
+    paintForm(painter, form, windowOf(form)->pictures(), QRect(QPoint(0, 0), size));
     return image;
 }
 

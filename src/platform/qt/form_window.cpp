@@ -4,18 +4,14 @@
 #include <iterator>
 
 #include <QCloseEvent>
-#include <QCursor>
-#include <QGuiApplication>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScopedValueRollback>
-#include <QScreen>
 #include <QToolTip>
 
 #include "platform/qt/form_painter.h"
-#include "platform/qt/picture_data.h"
 #include "platform/qt/window_frame.h"
 #include "platform/runtime/form.h"
 #include "platform/runtime/mouse.h"
@@ -64,14 +60,14 @@ QPoint pixelOf(const QMouseEvent* event) {
 
 }  // namespace
 
-FormWindow::FormWindow(Form& form)
-    : QWidget(nullptr, flagsFor(form.design().BorderStyle)), form_(&form) {
+FormWindow::FormWindow(Form& form, const PictureStore& pictures)
+    : QWidget(nullptr, flagsFor(form.design().BorderStyle)), form_(&form), pictures_(&pictures) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     setFixedSize(toPixels(form.design().ClientWidth), toPixels(form.design().ClientHeight));
     if (!form.Icon().empty()) {
-        setWindowIcon(form.Icon().data()->icon);
+        setWindowIcon(pictures.icon(form.Icon()));
     }
 }
 
@@ -82,18 +78,6 @@ FormWindow::~FormWindow() {
 void FormWindow::detach() {
     form_ = nullptr;
     accessibility_.clear();
-}
-
-PixelRect FormWindow::screenArea() {
-    const QScreen* screen = QGuiApplication::screenAt(QCursor::pos());
-    if (screen == nullptr) {
-        screen = QGuiApplication::primaryScreen();
-    }
-    if (screen == nullptr) {
-        return {};
-    }
-    const QRect area = screen->availableGeometry();
-    return {area.x(), area.y(), area.width(), area.height()};
 }
 
 void FormWindow::syncWithForm() {
@@ -138,7 +122,7 @@ void FormWindow::paintEvent(QPaintEvent* event) {
     // moving it; the first frame drawn then places it by the frame.
     form_->frameTold(frameMarginsOf(*this));
     QPainter painter(this);
-    paintForm(painter, *form_, event->rect());
+    paintForm(painter, *form_, *pictures_, event->rect());
 }
 
 void FormWindow::mousePressEvent(QMouseEvent* event) {
@@ -223,6 +207,33 @@ bool FormWindow::reportsMoveAsked(QPoint client) {
 bool FormWindow::focusNextPrevChild(bool /*next*/) {
     // Tab is a key like any other for the form.
     return false;
+}
+
+FormWindowView::FormWindowView(Form& form, const PictureStore& pictures)
+    // NOLINTNEXTLINE(cppcoreguidelines-owning-memory): deleted later by Qt
+    : window_(new FormWindow(form, pictures)) {}
+
+FormWindowView::~FormWindowView() {
+    window_->detach();
+    window_->hide();
+    window_->deleteLater();
+}
+
+void FormWindowView::repaint(const PixelRect& rect) {
+    window_->update(rect.x, rect.y, rect.width, rect.height);
+}
+
+void FormWindowView::nameMayHaveChanged(const PointerControl& control) {
+    window_->accessibility().nameMayHaveChanged(control);
+}
+
+void FormWindowView::announce(const std::string& text) {
+    window_->accessibility().announce(text);
+}
+
+FormWindow* windowOf(const Form& form) {
+    const auto* view = dynamic_cast<const FormWindowView*>(form.view());
+    return view != nullptr ? &view->window() : nullptr;
 }
 
 }  // namespace platform

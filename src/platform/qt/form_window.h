@@ -4,7 +4,9 @@
 #include <deque>
 
 #include "platform/qt/form_accessibility.h"
+#include "platform/qt/picture_store.h"
 #include "platform/runtime/units.h"
+#include "platform/runtime/window_system.h"
 
 namespace platform {
 
@@ -14,7 +16,7 @@ class Form;
 // window system's input to the form.
 class FormWindow final : public QWidget {
   public:
-    explicit FormWindow(Form& form);
+    FormWindow(Form& form, const PictureStore& pictures);
     FormWindow(const FormWindow&) = delete;
     FormWindow& operator=(const FormWindow&) = delete;
     FormWindow(FormWindow&&) = delete;
@@ -26,12 +28,9 @@ class FormWindow final : public QWidget {
     // The form was unloaded; events still queued for this window are dropped.
     void detach();
     Form* form() const { return form_; }
+    const PictureStore& pictures() const { return *pictures_; }
 
     FormAccessibility& accessibility() { return accessibility_; }
-
-    // The monitor the player is looking at: the one under the pointer, else
-    // the primary one. Its available area, what panels leave free.
-    static PixelRect screenArea();
 
   protected:
     bool event(QEvent* event) override;
@@ -52,9 +51,37 @@ class FormWindow final : public QWidget {
     bool reportsMoveAsked(QPoint client);
 
     Form* form_;
+    const PictureStore* pictures_;
     FormAccessibility accessibility_{*this};
     std::deque<QPoint> clientPlacesAsked_;
     bool asking_ = false;  // the widget reports its own move at once, too
 };
+
+// The form's hold on its window. The window may be unloaded from inside one
+// of its own event handlers, so letting go hides it at once and deletes it
+// once that event is done.
+class FormWindowView final : public FormView {
+  public:
+    FormWindowView(Form& form, const PictureStore& pictures);
+    FormWindowView(const FormWindowView&) = delete;
+    FormWindowView& operator=(const FormWindowView&) = delete;
+    FormWindowView(FormWindowView&&) = delete;
+    FormWindowView& operator=(FormWindowView&&) = delete;
+    ~FormWindowView() override;
+
+    FormWindow& window() const { return *window_; }
+
+    void sync() override { window_->syncWithForm(); }
+    void show() override { window_->show(); }
+    void repaint(const PixelRect& rect) override;
+    void nameMayHaveChanged(const PointerControl& control) override;
+    void announce(const std::string& text) override;
+
+  private:
+    FormWindow* window_;
+};
+
+// A loaded form's window; none while it is unloaded.
+FormWindow* windowOf(const Form& form);
 
 }  // namespace platform

@@ -1,18 +1,10 @@
 #include "platform/runtime/form.h"
 
-#include "platform/qt/form_window.h"
 #include "platform/runtime/label.h"
 #include "platform/runtime/runtime.h"
 #include "platform/runtime/timer.h"
 
 namespace platform {
-
-void Form::WindowDeleter::operator()(FormWindow* window) const {
-    // The window may be unloaded from inside one of its own event handlers.
-    window->detach();
-    window->hide();
-    window->deleteLater();
-}
 
 Form::Form(Runtime& runtime, FormDesign design)
     : Caption(*this, design.Caption),
@@ -36,12 +28,11 @@ void Form::Show() {
     if (!loaded_) {
         load();
     }
-    if (!window_) {
-        window_.reset(
-            new FormWindow(*this));  // NOLINT(cppcoreguidelines-owning-memory): deleted later by Qt
-        window_->syncWithForm();
+    if (!view_) {
+        view_ = runtime_->windows().createView(*this);
+        view_->sync();
     }
-    window_->show();
+    view_->show();
 }
 
 void Form::load() {
@@ -59,7 +50,7 @@ void Form::load() {
 }
 
 void Form::centreOnScreen() {
-    screenArea_ = FormWindow::screenArea();
+    screenArea_ = runtime_->windows().screenArea();
     const PixelRect place = centredFrame(frame_);
     Left.setQuietly(toTwips(place.x));
     Top.setQuietly(toTwips(place.y));
@@ -99,7 +90,7 @@ void Form::Unload() {
     captured_ = false;
     captureTarget_ = nullptr;
     buttonsDown_ = 0;
-    window_.reset();
+    view_.reset();
     stack_.clear();
     // The controls may outlive the unload by the rest of the running
     // handler; their timers stop now.
@@ -116,20 +107,20 @@ void Form::retire(std::shared_ptr<void> controls) const {
 }
 
 void Form::propertyChanged() {
-    if (window_) {
-        window_->syncWithForm();
+    if (view_) {
+        view_->sync();
     }
 }
 
 void Form::invalidate(const PixelRect& rect) const {
-    if (window_) {
-        window_->update(rect.x, rect.y, rect.width, rect.height);
+    if (view_) {
+        view_->repaint(rect);
     }
 }
 
 void Form::accessibleChange(const PointerControl& control) const {
-    if (window_) {
-        window_->accessibility().nameMayHaveChanged(control);
+    if (view_) {
+        view_->nameMayHaveChanged(control);
     }
 }
 
@@ -144,8 +135,8 @@ const Label* Form::statusLine() const {
 }
 
 void Form::announce(const std::string& text) const {
-    if (window_) {
-        window_->accessibility().announce(text);
+    if (view_) {
+        view_->announce(text);
     }
 }
 

@@ -14,11 +14,11 @@
 #include "platform/runtime/property.h"
 #include "platform/runtime/runtime_error.h"
 #include "platform/runtime/units.h"
+#include "platform/runtime/window_system.h"
 
 namespace platform {
 
 class Runtime;
-class FormWindow;
 class Label;
 class Timer;
 
@@ -65,7 +65,8 @@ class Form : public PropertyOwner {
     bool loaded() const { return loaded_; }
 
     Runtime& runtime() const { return *runtime_; }
-    FormWindow* window() const { return window_.get(); }
+    // The window on the desktop; none while unloaded.
+    FormView* view() const { return view_.get(); }
 
     // Front to back; empty while unloaded.
     const std::vector<Control*>& controls() const { return stack_; }
@@ -129,10 +130,6 @@ class Form : public PropertyOwner {
     using MouseEvent = std::function<void(const MouseArgs&)> PointerControl::*;
     void raise(PointerControl* target, MouseEvent event, const MouseArgs& args);
 
-    struct WindowDeleter {
-        void operator()(FormWindow* window) const;
-    };
-
     Runtime* runtime_;
     const FormDesign design_;
     Picture icon_;
@@ -140,7 +137,7 @@ class Form : public PropertyOwner {
     int generation_ = 0;  // counts loads, so input can tell a reload apart
     std::vector<Control*> stack_;
     std::vector<Timer*> timers_;
-    std::unique_ptr<FormWindow, WindowDeleter> window_;
+    std::unique_ptr<FormView> view_;
     // Where the last load was centred, and the frame it was centred with. The
     // frame is kept for the next load: the same window manager frames it alike.
     PixelRect screenArea_;

@@ -1,9 +1,7 @@
 #include "platform/runtime/label.h"
 
-#include <QFontMetrics>
-
-#include "platform/qt/qt_font.h"
 #include "platform/runtime/form.h"
+#include "platform/runtime/runtime.h"
 
 namespace platform {
 
@@ -35,10 +33,9 @@ void Label::adjustSize() {
     if (!AutoSize) {
         return;
     }
-    const QFontMetrics metrics(toQFont(Font));
-    const QString text = QString::fromStdString(Caption);
-    Width.setQuietly(toTwips(metrics.horizontalAdvance(text)));
-    Height.setQuietly(toTwips(metrics.height()));
+    const PixelSize size = form().runtime().windows().textSize(Font, Caption);
+    Width.setQuietly(toTwips(size.width));
+    Height.setQuietly(toTwips(size.height));
 }
 
 }  // namespace platform

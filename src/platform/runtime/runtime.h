@@ -9,6 +9,7 @@
 #include "platform/runtime/clock.h"
 #include "platform/runtime/process.h"
 #include "platform/runtime/random_source.h"
+#include "platform/runtime/window_system.h"
 
 namespace platform {
 
@@ -24,6 +25,7 @@ class Runtime {
         RandomSource& random;
         Process& process;
         AboutBox& aboutBox;
+        WindowSystem& windows;
         AppRecord app;
     };
 
@@ -32,6 +34,7 @@ class Runtime {
     Clock& clock() { return services_.clock; }
     RandomSource& random() { return services_.random; }
     AboutBox& aboutBox() { return services_.aboutBox; }
+    WindowSystem& windows() { return services_.windows; }
     const AppRecord& App() const { return services_.app; }
 
     // Runs one event handler, or queues it behind the handler that is
