@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QFont>
 #include <QImage>
+#include <QImageReader>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPalette>
@@ -25,6 +26,13 @@
 namespace {
 
 constexpr int kHandOffMs = 1730;
+
+// Read by Qt's own BMP reader, without asking every image plugin first.
+QImage picture() {
+    QImageReader reader(QStringLiteral(":/pictures/logo.bmp"), "bmp");
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+}
 
 QFont face(const char* family, int pixels) {
     QFont font(QString::fromLatin1(family));
@@ -64,7 +72,7 @@ class TextWindow final : public QWidget {
 
   private:
     std::function<void(QPoint)> onPress_;
-    QImage picture_{QStringLiteral(":/pictures/logo.bmp")};
+    QImage picture_ = picture();
 };
 
 // The start-up window and the main window, one after the other.
@@ -79,8 +87,8 @@ class HandOff {
 
   private:
     void showMainWindow() {
-        main_ = std::make_unique<TextWindow>(QStringLiteral("ZUMBILO"), QSize(417, 225),
-                                             Qt::Window, [this](QPoint at) { pressed(at); });
+        main_ = std::make_unique<TextWindow>(QStringLiteral("ZUMBILO"), QSize(417, 225), Qt::Window,
+                                             [this](QPoint at) { pressed(at); });
         main_->show();
         startup_.reset();
     }

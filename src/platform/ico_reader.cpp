@@ -64,8 +64,7 @@ QList<QImage> fullColourIcoImages(const QByteArray& file) {
             continue;
         }
         const QByteArray data = file.sliced(offset, size);
-        QImage image = data.startsWith(kPngSignature) ? png(data)
-                                                      : fullColourBitmap(data);
+        QImage image = data.startsWith(kPngSignature) ? png(data) : fullColourBitmap(data);
         if (!image.isNull()) {
             images << image;
         }

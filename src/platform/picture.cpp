@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QPixmap>
 #include <QString>
+#include <map>
 
 #include "platform/builtin_image.h"
 #include "platform/ico_reader.h"
@@ -15,21 +16,17 @@ namespace {
 
 QIcon iconFromFile(QFile& file) {
     QIcon icon;
-    for (const QImage& image : fullColourIcoImages(file.readAll())) {
-        icon.addPixmap(QPixmap::fromImage(image));
+    for (QImage& image : fullColourIcoImages(file.readAll())) {
+        icon.addPixmap(QPixmap::fromImage(std::move(image)));
     }
     return icon;
 }
 
-}  // namespace
-
-Picture Picture::fromResource(std::string_view name) {
-    const QString path = QStringLiteral(":/pictures/") +
-                         QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+std::shared_ptr<const PictureData> decode(const QString& path) {
     auto data = std::make_shared<PictureData>();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        return Picture(std::move(data));
+        return data;
     }
     // An icon file holds several sizes for the desktop to choose from; any
     // other picture is decoded once, as the image it is drawn from.
@@ -38,6 +35,23 @@ Picture Picture::fromResource(std::string_view name) {
         data->icon = iconFromFile(file);
     } else {
         data->image = readBuiltInFormat(file, format);
+    }
+    return data;
+}
+
+}  // namespace
+
+Picture Picture::fromResource(std::string_view name) {
+    // Both windows carry the program's icon: a picture in use is decoded once
+    // and shared.
+    // NOLINTNEXTLINE(cppcoreguidelines-avoid-non-const-global-variables)
+    static std::map<std::string, std::weak_ptr<const PictureData>, std::less<>> inUse;
+    auto& shared = inUse[std::string(name)];
+    std::shared_ptr<const PictureData> data = shared.lock();
+    if (!data) {
+        data = decode(QStringLiteral(":/pictures/") +
+                      QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+        shared = data;
     }
     return Picture(std::move(data));
 }
