@@ -14,7 +14,7 @@ constexpr qsizetype kHeaderSize = 6;
 constexpr qsizetype kEntrySize = 16;
 constexpr qsizetype kBitmapHeaderSize = 40;
 constexpr int kFullColourBits = 32;
-const QByteArray kPngSignature = QByteArrayLiteral("\x89PNG\r\n\x1a\n");
+constexpr QByteArrayView kPngSignature("\x89PNG\r\n\x1a\n");
 
 template <typename T>
 T little(const QByteArray& bytes, qsizetype at) {
@@ -31,7 +31,7 @@ QImage fullColourBitmap(const QByteArray& dib) {
     const auto width = little<qint32>(dib, 4);
     const qint32 height = little<qint32>(dib, 8) / 2;
     const qsizetype rowBytes = qsizetype{width} * 4;
-    if (width <= 0 || height <= 0 || dib.size() < kBitmapHeaderSize + rowBytes * height) {
+    if (width <= 0 || height <= 0 || (dib.size() - kBitmapHeaderSize) / rowBytes < height) {
         return {};
     }
     QImage image(width, height, QImage::Format_ARGB32);
@@ -66,7 +66,7 @@ QList<QImage> fullColourIcoImages(const QByteArray& file) {
         const QByteArray data = file.sliced(offset, size);
         QImage image = data.startsWith(kPngSignature) ? png(data) : fullColourBitmap(data);
         if (!image.isNull()) {
-            images << image;
+            images << std::move(image);
         }
     }
     return images;

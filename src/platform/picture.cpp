@@ -1,8 +1,9 @@
 #include "platform/picture.h"
 
-#include <QFile>
+#include <QBuffer>
 #include <QFileInfo>
 #include <QPixmap>
+#include <QResource>
 #include <QString>
 #include <map>
 
@@ -14,9 +15,9 @@ namespace platform {
 
 namespace {
 
-QIcon iconFromFile(QFile& file) {
+QIcon iconFromFile(const QByteArray& file) {
     QIcon icon;
-    for (QImage& image : fullColourIcoImages(file.readAll())) {
+    for (QImage& image : fullColourIcoImages(file)) {
         icon.addPixmap(QPixmap::fromImage(std::move(image)));
     }
     return icon;
@@ -24,17 +25,16 @@ QIcon iconFromFile(QFile& file) {
 
 std::shared_ptr<const PictureData> decode(const QString& path) {
     auto data = std::make_shared<PictureData>();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return data;
-    }
+    // Unpacked once from the program, not copied again.
+    QByteArray file = QResource(path).uncompressedData();
     // An icon file holds several sizes for the desktop to choose from; any
     // other picture is decoded once, as the image it is drawn from.
     const QByteArray format = QFileInfo(path).suffix().toLatin1();
     if (format == "ico") {
         data->icon = iconFromFile(file);
     } else {
-        data->image = readBuiltInFormat(file, format);
+        QBuffer buffer(&file);
+        data->image = readBuiltInFormat(buffer, format);
     }
     return data;
 }
