@@ -3,6 +3,13 @@
 # an Xvfb of their own (from scripts/lib/xvfb.sh), programs on it
 # and the pointer at client coordinates of a window.
 
+# The program and the baseline meet a session bus of their own, as on a
+# desktop: without one, Qt in the baseline would have dbus-launch start one,
+# which would outlive the benchmark.
+if [[ -z ${DBUS_SESSION_BUS_ADDRESS:-} ]]; then
+  exec dbus-run-session -- "$0" "$@"
+fi
+
 # shellcheck disable=SC2154 # repo comes from lib.sh
 source "$repo/scripts/lib/xvfb.sh"
 

@@ -35,8 +35,8 @@ verdict_at_most() {
   awk -v a="$1" -v b="$2" 'BEGIN { print (a <= b) ? "met" : "NOT MET" }'
 }
 
-# The programs measured. The baseline: an empty Qt window of the start-up
-# window's size.
+# The programs measured. The baseline: a Qt window of the start-up window's
+# size drawing its caption faces and one picture.
 # shellcheck disable=SC2034 # read by the scripts that source this
 baseline_window=$build_dir/bench/zumbilo_bench_baseline_window
 # shellcheck disable=SC2034

@@ -1,6 +1,7 @@
 #include "platform/qt/application.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
@@ -52,6 +53,21 @@ void choosePlatform() {
     }
 }
 
+// Where no session bus runs (a bare X session, say), libdbus would have
+// dbus-launch start one for Qt's accessibility bridge, and it would outlive
+// the game. An address of a kind libdbus does not know fails at once and
+// launches nothing; with no bus there is no screen reader to hear the game.
+void keepSessionBusUnlaunched() {
+    if (hasEnvironment("DBUS_SESSION_BUS_ADDRESS")) {
+        return;
+    }
+    const QString runtimeDir = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!runtimeDir.isEmpty() && QFileInfo::exists(runtimeDir + QStringLiteral("/bus"))) {
+        return;
+    }
+    qputenv("DBUS_SESSION_BUS_ADDRESS", "none:");
+}
+
 class QtProcess final : public Process {
   public:
     void allFormsUnloaded() override { QCoreApplication::exit(0); }
@@ -95,6 +111,7 @@ struct Application::Parts {
 Application::Application(int& argc, char** argv, AppRecord app) {
     requireDisplay();
     choosePlatform();
+    keepSessionBusUnlaunched();
     {
         const PlatformStartup startup;
         parts_ = std::make_unique<Parts>(argc, argv, std::move(app));

@@ -1,0 +1,75 @@
+#include "platform/qt/ico_reader.h"
+
+#include <QBuffer>
+#include <QtEndian>
+#include <cstring>
+
+#include "platform/qt/builtin_image.h"
+
+namespace platform {
+
+namespace {
+
+constexpr qsizetype kHeaderSize = 6;
+constexpr qsizetype kEntrySize = 16;
+constexpr qsizetype kBitmapHeaderSize = 40;
+constexpr int kFullColourBits = 32;
+constexpr QByteArrayView kPngSignature("\x89PNG\r\n\x1a\n");
+
+template <typename T>
+T little(const QByteArray& bytes, qsizetype at) {
+    return qFromLittleEndian<T>(bytes.constData() + at);
+}
+
+// A 32-bit bitmap without its file header: rows bottom-up in the byte order
+// of ARGB32, twice as high as the picture, the AND mask (unused, the alpha
+// channel says it all) taking the other half.
+QImage fullColourBitmap(const QByteArray& dib) {
+    if (dib.size() < kBitmapHeaderSize || little<quint16>(dib, 14) != kFullColourBits) {
+        return {};
+    }
+    const auto width = little<qint32>(dib, 4);
+    const qint32 height = little<qint32>(dib, 8) / 2;
+    const qsizetype rowBytes = qsizetype{width} * 4;
+    if (width <= 0 || height <= 0 || (dib.size() - kBitmapHeaderSize) / rowBytes < height) {
+        return {};
+    }
+    QImage image(width, height, QImage::Format_ARGB32);
+    for (int y = 0; y < height; ++y) {
+        std::memcpy(image.scanLine(height - 1 - y),
+                    dib.constData() + kBitmapHeaderSize + rowBytes * y,
+                    static_cast<std::size_t>(rowBytes));
+    }
+    return image;
+}
+
+QImage png(QByteArray data) {
+    QBuffer buffer(&data);
+    return readBuiltInFormat(buffer, "png");
+}
+
+}  // namespace
+
+QList<QImage> fullColourIcoImages(const QByteArray& file) {
+    QList<QImage> images;
+    if (file.size() < kHeaderSize) {
+        return images;
+    }
+    const auto count = qsizetype{little<quint16>(file, 4)};
+    for (qsizetype i = 0; i < count && kHeaderSize + (i + 1) * kEntrySize <= file.size(); ++i) {
+        const qsizetype entry = kHeaderSize + i * kEntrySize;
+        const auto size = qsizetype{little<quint32>(file, entry + 8)};
+        const auto offset = qsizetype{little<quint32>(file, entry + 12)};
+        if (offset > file.size() || size > file.size() - offset) {
+            continue;
+        }
+        const QByteArray data = file.sliced(offset, size);
+        QImage image = data.startsWith(kPngSignature) ? png(data) : fullColourBitmap(data);
+        if (!image.isNull()) {
+            images << std::move(image);
+        }
+    }
+    return images;
+}
+
+}  // namespace platform
