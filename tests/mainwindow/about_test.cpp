@@ -26,6 +26,10 @@ TEST_F(AboutBoxTest, questionMarkOpensTheBoxWithTitleTextAndIconEachTime) {
         EXPECT_EQ(shown.icon, principal().Icon());
     }
     EXPECT_FALSE(principal().Icon().empty());
+    // Once its first frame is drawn, the window shows the same icon to the
+    // desktop, in each of its sizes.
+    QCoreApplication::processEvents();
+    EXPECT_EQ(windowOf(principal())->windowIcon().availableSizes().size(), 6);
     EXPECT_EQ(c().lblGame.Caption.get(), "ELIGE UNA FIGURA");
 }
 

@@ -66,9 +66,6 @@ FormWindow::FormWindow(Form& form, const PictureStore& pictures)
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     setFixedSize(toPixels(form.design().ClientWidth), toPixels(form.design().ClientHeight));
-    if (!form.Icon().empty()) {
-        setWindowIcon(pictures.icon(form.Icon()));
-    }
 }
 
 FormWindow::~FormWindow() {
@@ -123,6 +120,19 @@ void FormWindow::paintEvent(QPaintEvent* event) {
     form_->frameTold(frameMarginsOf(*this));
     QPainter painter(this);
     paintForm(painter, *form_, *pictures_, event->rect());
+    if (!iconAsked_) {
+        iconAsked_ = true;
+        QMetaObject::invokeMethod(
+            this, [this] { showIcon(); }, Qt::QueuedConnection);
+    }
+}
+
+void FormWindow::showIcon() {
+    // Decoding the icon's sizes and handing them to the window system takes
+    // longer than drawing the first frame, which does not need them.
+    if (form_ != nullptr && !form_->Icon().empty()) {
+        setWindowIcon(pictures_->icon(form_->Icon()));
+    }
 }
 
 void FormWindow::mousePressEvent(QMouseEvent* event) {

@@ -49,12 +49,15 @@ class FormWindow final : public QWidget {
     // a window manager the report comes later, maybe after newer moves were
     // asked for, and must not be taken for the player's.
     bool reportsMoveAsked(QPoint client);
+    // After the first frame: the taskbar's and the window switcher's icon.
+    void showIcon();
 
     Form* form_;
     const PictureStore* pictures_;
     FormAccessibility accessibility_{*this};
     std::deque<QPoint> clientPlacesAsked_;
     bool asking_ = false;  // the widget reports its own move at once, too
+    bool iconAsked_ = false;
 };
 
 // The form's hold on its window. The window may be unloaded from inside one

@@ -39,10 +39,15 @@ void installFontSubstitutes() {
 }
 
 std::string missingCaptionFonts() {
+    // The installed families as they are, without asking fontconfig for each
+    // name's aliases: that costs more than drawing the first frame.
+    const QStringList installed = QFontDatabase::families();
+    const auto isInstalled = [&installed](const char* name) {
+        return installed.contains(QString::fromLatin1(name), Qt::CaseInsensitive);
+    };
     QStringList missing;
     for (const auto& [face, family, package] : kStandIns) {
-        if (!QFontDatabase::hasFamily(QString::fromLatin1(face)) &&
-            !QFontDatabase::hasFamily(QString::fromLatin1(family))) {
+        if (!isInstalled(face) && !isInstalled(family)) {
             missing << QStringLiteral("%1 (%2)").arg(QString::fromLatin1(family),
                                                      QString::fromLatin1(package));
         }
