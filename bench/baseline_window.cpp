@@ -4,9 +4,10 @@
 // fonts Linux lacks as they do in the program.
 //
 // With --hand-off it also lives the program's life: 1730 ms after it is
-// shown, a window the size of the main window replaces it, and a click on
-// the right half of that one (a restart) brings the first back. Both carry
-// the program's window titles, so that one script drives either.
+// shown, a window the size of the main window replaces it, drawing the
+// picture and a word in the main window's caption face, and a click on the
+// right half of that one (a restart) brings the first back. Both carry the
+// program's window titles, so that one script drives either.
 
 #include <QApplication>
 #include <QFont>
@@ -34,17 +35,17 @@ QImage picture() {
     return reader.read();
 }
 
-QFont face(const char* family, int pixels) {
-    QFont font(QString::fromLatin1(family));
+QFont face(const QString& family, int pixels) {
+    QFont font(family);
     font.setPixelSize(pixels);
     return font;
 }
 
 class TextWindow final : public QWidget {
   public:
-    TextWindow(const QString& title, QSize size, Qt::WindowFlags flags,
+    TextWindow(const QString& title, QSize size, Qt::WindowFlags flags, QStringList faces,
                std::function<void(QPoint)> onPress = {})
-        : QWidget(nullptr, flags), onPress_(std::move(onPress)) {
+        : QWidget(nullptr, flags), faces_(std::move(faces)), onPress_(std::move(onPress)) {
         setWindowTitle(title);
         setFixedSize(size);
         QPalette white = palette();
@@ -58,10 +59,12 @@ class TextWindow final : public QWidget {
     void paintEvent(QPaintEvent* /*event*/) override {
         QPainter painter(this);
         painter.drawImage(QPoint(80, 32), picture_);
-        painter.setFont(face("Calibri", 35));
-        painter.drawText(QPoint(80, 190), QStringLiteral("Zumbilo"));
-        painter.setFont(face("Arial", 13));
-        painter.drawText(QPoint(500, 20), QStringLiteral("x"));
+        int baseline = 190;
+        for (const QString& family : faces_) {
+            painter.setFont(face(family, 24));
+            painter.drawText(QPoint(80, baseline), QStringLiteral("Zumbilo"));
+            baseline += 30;
+        }
     }
 
     void mousePressEvent(QMouseEvent* event) override {
@@ -71,16 +74,22 @@ class TextWindow final : public QWidget {
     }
 
   private:
+    QStringList faces_;
     std::function<void(QPoint)> onPress_;
     QImage picture_ = picture();
 };
+
+std::unique_ptr<TextWindow> startupWindow() {
+    return std::make_unique<TextWindow>(
+        QStringLiteral("Form1"), QSize(521, 297), Qt::Window | Qt::FramelessWindowHint,
+        QStringList{QStringLiteral("Calibri"), QStringLiteral("Arial")});
+}
 
 // The start-up window and the main window, one after the other.
 class HandOff {
   public:
     void showStartupWindow() {
-        startup_ = std::make_unique<TextWindow>(QStringLiteral("Form1"), QSize(521, 297),
-                                                Qt::Window | Qt::FramelessWindowHint);
+        startup_ = startupWindow();
         startup_->show();
         QTimer::singleShot(kHandOffMs, Qt::PreciseTimer, [this] { showMainWindow(); });
     }
@@ -88,6 +97,7 @@ class HandOff {
   private:
     void showMainWindow() {
         main_ = std::make_unique<TextWindow>(QStringLiteral("ZUMBILO"), QSize(417, 225), Qt::Window,
+                                             QStringList{QStringLiteral("Segoe Print")},
                                              [this](QPoint at) { pressed(at); });
         main_->show();
         startup_.reset();
@@ -112,14 +122,14 @@ class HandOff {
 
 int main(int argc, char** argv) {
     const QApplication app(argc, argv);
+    QFont::insertSubstitution(QStringLiteral("Segoe Print"), QStringLiteral("Comic Neue"));
     QFont::insertSubstitution(QStringLiteral("Calibri"), QStringLiteral("Carlito"));
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
     const QStringList args = QCoreApplication::arguments();
     const bool handOff = args.size() > 1 && args[1] == QStringLiteral("--hand-off");
     if (!handOff) {
-        TextWindow window(QStringLiteral("Form1"), QSize(521, 297),
-                          Qt::Window | Qt::FramelessWindowHint);
-        window.show();
+        const auto window = startupWindow();
+        window->show();
         return QApplication::exec();
     }
     HandOff windows;
