@@ -2,6 +2,7 @@
 
 #include <QWidget>
 #include <deque>
+#include <optional>
 
 #include "platform/form_accessibility.h"
 #include "platform/units.h"
@@ -43,6 +44,7 @@ class FormWindow final : public QWidget {
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     bool focusNextPrevChild(bool next) override;
 
   private:
@@ -51,10 +53,27 @@ class FormWindow final : public QWidget {
     // asked for, and must not be taken for the player's.
     bool reportsMoveAsked(QPoint client);
 
+    struct PlaceAsked {
+        QPoint client;
+        bool whileShown = false;
+    };
+    struct Report {
+        QPoint client;
+        bool asked = false;
+    };
+
     Form* form_;
     FormAccessibility accessibility_{*this};
-    std::deque<QPoint> clientPlacesAsked_;
+    std::deque<PlaceAsked> placesAsked_;
     bool asking_ = false;  // the widget reports its own move at once, too
+    // The window system's last report of a move, each one seen on the native
+    // window: the widget hears only of those that move it from where it
+    // thinks it is, and a move it asked for it thinks done at once.
+    std::optional<Report> lastReport_;
+    // Until the window system reports a place that the window asked for once
+    // shown, the window manager is still mapping, framing and placing it, and
+    // the window goes back where the form has it after each move of its own.
+    bool placed_ = false;
 };
 
 }  // namespace platform
