@@ -6,12 +6,20 @@ readonly POLL_SECONDS=0.05
 work_dir=$(mktemp -d)
 started_pids=()
 
-# Last started, first stopped: the program before its X server.
+# Last started, first stopped: the program before its X server. One that has
+# not ended a second after it was asked to (fluxbox can hang in its handler of
+# the request) is killed.
 stop_everything() {
-  local i
+  local i pid tries
   for ((i = ${#started_pids[@]} - 1; i >= 0; i--)); do
-    kill "${started_pids[i]}" 2>/dev/null || true
-    wait "${started_pids[i]}" 2>/dev/null || true
+    pid=${started_pids[i]}
+    kill "$pid" 2>/dev/null || true
+    for ((tries = 0; tries < 20; tries++)); do
+      [[ $(ps -o stat= -p "$pid") == [^Z]* ]] || break # ended, maybe not yet waited for
+      sleep "$POLL_SECONDS"
+    done
+    kill -KILL "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
   done
   rm -rf "$work_dir"
 }

@@ -1,6 +1,6 @@
 # shellcheck shell=bash
-# Sourced by the real-window tests: an X server of the test's own, openbox on
-# it, windows' outer frames as openbox reports them, and what is on the screen.
+# Sourced by the real-window tests: an X server of the test's own, a window
+# manager on it, windows' outer frames as it reports them, and what is on the screen.
 # shellcheck source-path=SCRIPTDIR
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/xvfb.sh"
 
@@ -22,22 +22,70 @@ region_digest() {
   import -silent -window root -crop "$3x$4+$1+$2" +repage -depth 8 rgb:- | md5sum | cut -d ' ' -f 1
 }
 
-# Starts openbox on its own configuration, and waits until it manages the
-# screen: the program asks what the window manager supports as it starts.
+# Starts the window manager $1 in a home of its own, with
+# compositing off where it can be switched off, and waits until it manages the
+# screen and its panels have settled what they leave free: the program asks
+# what the window manager supports, and the free area, as it starts.
 start_window_manager() {
-  XDG_CONFIG_HOME=$work_dir XDG_CACHE_HOME=$work_dir openbox --sm-disable >"$work_dir/openbox.log" 2>&1 &
+  local wm=$1
+  mkdir -p "$work_dir/home" "$work_dir/run" && chmod 700 "$work_dir/run"
+  # Helpers that a window manager starts through the session bus see the same.
+  local -a env=(HOME="$work_dir/home" XDG_CONFIG_HOME="$work_dir/home/config"
+    XDG_CACHE_HOME="$work_dir/home/cache" XDG_DATA_HOME="$work_dir/home/data" XDG_RUNTIME_DIR="$work_dir/run")
+  [[ -z ${DBUS_SESSION_BUS_ADDRESS:-} ]] || env "${env[@]}" dbus-update-activation-environment DISPLAY HOME \
+    XDG_CONFIG_HOME XDG_CACHE_HOME XDG_DATA_HOME XDG_RUNTIME_DIR
+  local -a command
+  case $wm in
+    openbox) command=(openbox --sm-disable) ;;
+    # KWin with its default decoration, Breeze; without OpenGL compositing, which Xvfb cannot speed up.
+    kwin) command=(env KWIN_COMPOSE=N kwin_x11) ;;
+    xfwm4) command=(xfwm4 --compositor=off --sm-client-disable) ;;
+    # Mutter always composites, on Xvfb's software OpenGL.
+    mutter) command=(mutter --x11 --sm-disable) ;;
+    icewm) command=(icewm) ;;
+    # No wallpaper: fluxbox's own would be set by a helper that shows an error window here.
+    fluxbox) mkdir -p "$work_dir/home/.fluxbox" && echo 'background: none' >"$work_dir/home/.fluxbox/overlay"
+      command=(fluxbox) ;;
+    *) fail "no window manager \"$wm\"" ;;
+  esac
+  env "${env[@]}" "${command[@]}" >"$work_dir/$wm.log" 2>&1 &
   started_pids+=("$!")
   managed() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
-  wait_until 5000 "openbox did not start" managed
+  wait_until 20000 "$wm did not start" managed
+  # Panels (icewm's task bar, fluxbox's tool bar) reserve their room once shown.
+  case $wm in icewm | fluxbox) wait_until 10000 "$wm's panel reserved no room" panel_reserved ;; esac
+  last_work_area=
+  holds 5000 work_area_unchanged || fail "$wm's free area did not settle: $(work_area)"
 }
 
-# "x y width height" of window $1's client area grown by its frame.
+# "x y width height" of what the panels leave free on the screen, as the window
+# manager tells it; the whole screen until it does (KWin, before any window).
+work_area() {
+  xprop -root _NET_WORKAREA | awk -F ' = ' '$2 { split($2, v, ", "); print v[1], v[2], v[3], v[4]; exit 0 } { exit 1 }' ||
+    screen_area
+}
+screen_area() { xwininfo -root | awk '/^ *Width:/ { w = $NF } /^ *Height:/ { print 0, 0, w, $NF }'; }
+panel_reserved() { [[ $(work_area) != "$(screen_area)" ]]; }
+work_area_unchanged() { [[ $(work_area) == "$last_work_area" ]] || { last_work_area=$(work_area) && return 1; }; }
+
+# Keeps every core busy with a loop of its own, for at most $1 seconds: stopped
+# with the rest, or by itself should the test be killed.
+keep_cores_busy() {
+  local core
+  for ((core = 0; core < $(nproc); core++)); do
+    timeout "$1" bash -c 'while :; do :; done' &
+    started_pids+=("$!")
+  done
+}
+
+# "x y width height" of window $1's client area grown by its frame. A window
+# without a frame is its client area: KWin tells no frame for a borderless window.
 frame_geometry() {
-  local left right top bottom x y width height
-  read -r left right top bottom <<<"$(xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.*= //; s/,//gp')"
-  [[ -n $bottom ]] || return 1 # not framed yet
+  local left=0 right=0 top=0 bottom=0 x y width height
+  read -r left right top bottom <<<"$(xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= //; s/,//gp')"
   read -r x y width height <<<"$(window_geometry "$1")"
-  echo "$((x - left)) $((y - top)) $((width + left + right)) $((height + top + bottom))"
+  [[ -n $height ]] || return 1 # gone
+  echo "$((x - ${left:-0})) $((y - ${top:-0})) $((width + ${left:-0} + ${right:-0})) $((height + ${top:-0} + ${bottom:-0}))"
 }
 
 # Fails unless window $2, called $1, comes to rest with its frame centred on the
@@ -56,11 +104,20 @@ expect_centred() {
 }
 
 # Checks the start-up window, then the main window's whole frame at rest 16 pixels
-# higher, centred on the monitor $1 give or take $2 pixels; sets main and main_frame.
+# higher, centred on the area $1 give or take $2 pixels (the main window $3, if
+# given); sets startup_frame, main and main_frame.
 expect_both_windows_centred() {
-  expect_centred "start-up window" "$(wait_for_window Form1 2000)" "$1" 0 "$2"
-  main=$(wait_for_window ZUMBILO 4000)
-  expect_centred "main window's frame" "$main" "$1" 16 "$2"
+  local startup
+  startup=$(wait_for_window Form1 4000)
+  expect_centred "start-up window" "$startup" "$1" 0 "$2"
+  # shellcheck disable=SC2034 # for the script that sourced this
+  startup_frame=$(frame_geometry "$startup")
+  main=$(wait_for_window ZUMBILO 6000)
+  expect_centred "main window's frame" "$main" "$1" 16 "${3:-$2}"
   main_frame=$(frame_geometry "$main")
   ((${main_frame##* } > 225)) || fail "the main window has no title bar: frame $main_frame"
 }
+
+# The About box: the visible window called Zumbilo that is not the main window.
+about_box() { xdotool search --onlyvisible --name '^Zumbilo$' | grep -vx "$main" | head -n 1; }
+main_active() { [[ $(xdotool getactivewindow) == "$main" ]]; }

@@ -22,7 +22,7 @@ start_orca() {
     dbus-send --bus="${bus// /}" --print-reply --dest=org.a11y.atspi.Registry /org/a11y/atspi/registry \
       org.a11y.atspi.Registry.GetRegisteredEvents 2>/dev/null | grep -q Window:Activate
   }
-  wait_until 10000 "Orca did not start" listening
+  wait_until 20000 "Orca did not start" listening
 }
 
 # Lists the accessible objects, or with a control's name, presses it.
@@ -32,11 +32,10 @@ wait_for_accessible() {
   in_tree() { accessible >"$work_dir/accessible.log" 2>&1 && grep -qx -- "$1" "$work_dir/accessible.log"; }
   wait_until "$1" "nothing accessible as \"$2\"" in_tree "$2"
 }
-about_box() { xdotool search --onlyvisible --name '^Zumbilo$' | grep -vx "$main" | head -n 1; }
 
 trap 'kill -KILL "${orca_pid:-}" 2>/dev/null || true; stop_everything' EXIT
 XVFB_SIZE=1280x1024 start_xvfb
-start_window_manager
+start_window_manager openbox
 start_orca
 start_program "$1"
 expect_both_windows_centred "0 0 1280 1024" 2
@@ -47,7 +46,6 @@ accessible "?" || fail "pressing ? did not return at once"
 wait_until 2000 "no About box" about_box >/dev/null
 expect_centred "About box's frame" "$(about_box)" "$main_frame" 0 4
 xdotool key Return
-main_active() { [[ $(xdotool getactivewindow) == "$main" ]]; }
 wait_until 2000 "the main window is not active again after the About box" main_active
 
 xdotool key 5

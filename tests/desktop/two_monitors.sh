@@ -9,7 +9,7 @@ XVFB_SIZE=3840x1440 start_xvfb
 # Xvfb's one output goes to the primary monitor.
 xrandr --setmonitor left 1280/338x1024/270+0+0 none >/dev/null
 xrandr --setmonitor '*primary' 2560/677x1440/381+1280+0 screen >/dev/null
-start_window_manager
+start_window_manager openbox
 xdotool mousemove 2560 720
 start_program "$1"
 expect_both_windows_centred "1280 0 2560 1440" 1

@@ -1,3 +1,4 @@
+#include <private/qguiapplication_p.h>
 #include <qpa/qwindowsysteminterface.h>
 #include <QCoreApplication>
 #include <QWindow>
@@ -61,10 +62,41 @@ TEST_F(FirstShowTest, theMainWindowIsCentredByItsFrameOnceTheFrameIsKnown) {
     EXPECT_FALSE(window.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
 }
 
+// A window manager maps, frames and places a new window on its own, and the
+// window system reports that late, once the window has moved by its frame
+// and made a step: at the screen's corner, then where the client area was
+// asked to be before the frame was known, then where the window manager's
+// policy would have it. No button is held, so none of it is the player's: the
+// window goes back where the form has it each time, and comes to rest 16
+// pixels above the place centred by its frame.
+TEST_F(FirstShowTest, theWindowManagersOwnPlacementOfTheNewWindowIsNoDrag) {
+    rt.clock.advance(kHandOffMs + 20);  // shown, one step made, nothing reported yet
+    const platform::PixelRect area = rt.windows.screenArea();
+    QWindow& native = *windowOf(principal())->windowHandle();
+    const QSize size = native.geometry().size();
+    const QPoint askedUnframed(area.x + (area.width - size.width()) / 2,
+                               area.y + (area.height - size.height()) / 2);
+    for (const QPoint client : {QPoint(0, 0), askedUnframed, QPoint(300, 300)}) {
+        QWindowSystemInterface::handleGeometryChange<QWindowSystemInterface::SynchronousDelivery>(
+            &native, QRect(client, size));
+    }
+    EXPECT_EQ(windowOf(principal())->frameGeometry().topLeft(),
+              QPoint(platform::toPixels(principal().Left), platform::toPixels(principal().Top)));
+    rt.clock.advance(20 * 6);
+    QCoreApplication::processEvents();
+    const QRect frame = windowOf(principal())->frameGeometry();
+    const QPoint centred(area.x + (area.width - frame.width()) / 2,
+                         area.y + (area.height - frame.height()) / 2);
+    EXPECT_EQ(frame.topLeft(), centred - QPoint(0, 16));
+    EXPECT_EQ(principal().Top.get(), platform::toTwips(centred.y() - 16));
+    EXPECT_EQ(principal().Left.get(), platform::toTwips(centred.x()));
+}
+
 // Under a window manager the window system reports each move some time
 // after it was asked for, maybe after the slide has ended: that late report
 // is no drag by the player, and the window stays where the slide left it.
-// A drag by the player, though, is where the steps go on from.
+// A drag by the player, with a button held on the title bar, is where the
+// steps go on from.
 TEST_F(WindowSlideTest, aLateReportOfAStepMovesNothingButADragDoes) {
     QWindow& native = *windowOf(principal())->windowHandle();
     slideTicks(1);
@@ -76,7 +108,9 @@ TEST_F(WindowSlideTest, aLateReportOfAStepMovesNothingButADragDoes) {
 
     reload(principal());
     slideTicks(2);
+    QGuiApplicationPrivate::mouse_buttons = Qt::LeftButton;  // on the title bar
     windowOf(principal())->move(windowOf(principal())->pos().x(), 100);
+    QGuiApplicationPrivate::mouse_buttons = Qt::NoButton;
     slideTicks(5);
     EXPECT_EQ(principal().Top.get(), 1500 - 4 * 60 + 120);
 }

@@ -7,9 +7,11 @@
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QMoveEvent>
 #include <QPainter>
 #include <QScopedValueRollback>
 #include <QToolTip>
+#include <QWindow>
 
 #include "platform/qt/form_painter.h"
 #include "platform/qt/window_frame.h"
@@ -88,12 +90,16 @@ void FormWindow::syncWithForm() {
             const QScopedValueRollback<bool> asking(asking_, true);
             moveFrameTo(*this, place);
         }
-        clientPlacesAsked_.push_back(geometry().topLeft());
+        placesAsked_.push_back({geometry().topLeft(), isVisible()});
     }
     update();
 }
 
 bool FormWindow::event(QEvent* event) {
+    if (event->type() == QEvent::Show && windowHandle() != nullptr) {
+        // Once, however often the window is shown.
+        windowHandle()->installEventFilter(this);
+    }
     if (event->type() == QEvent::WindowActivate) {
         accessibility_.windowActivated();
     }
@@ -194,23 +200,46 @@ void FormWindow::moveEvent(QMoveEvent* event) {
     if (form_ == nullptr || !isVisible() || asking_) {
         return;
     }
-    const bool asked = reportsMoveAsked(geometry().topLeft());
+    const bool asked =
+        lastReport_ && lastReport_->client == geometry().topLeft() && lastReport_->asked;
     form_->frameTold(frameMarginsOf(*this));
-    if (!asked) {
-        // The player dragged the window, or the window manager framed it and
-        // frameTold has just answered that: later moves start from here.
+    if (asked) {
+        return;
+    }
+    if (pointerButtonHeldElsewhere()) {
+        // The player drags the window by its title bar: later moves start
+        // from here, and frameTold has already answered a new frame.
         const QPoint place = framePositionOf(*this);
         form_->windowMoved(place.x(), place.y());
+    } else if (!placed_) {
+        // The window manager moved the new window on its own, maybe to where
+        // the window asked to be before the frame was known or before its
+        // latest steps: the window goes where the form has it.
+        syncWithForm();
     }
+    // Else the window manager carries out late a move asked for before the
+    // frame was known, which the moves asked since follow, or the player moves
+    // the window by the keyboard: neither moves the form's place.
+}
+
+bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == windowHandle() && event->type() == QEvent::Move) {
+        const QPoint client = static_cast<QMoveEvent*>(event)->pos();
+        lastReport_ = Report{client, reportsMoveAsked(client)};
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 bool FormWindow::reportsMoveAsked(QPoint client) {
-    const auto asked = std::find(clientPlacesAsked_.begin(), clientPlacesAsked_.end(), client);
-    if (asked == clientPlacesAsked_.end()) {
+    const auto asked =
+        std::find_if(placesAsked_.begin(), placesAsked_.end(),
+                     [client](const PlaceAsked& place) { return place.client == client; });
+    if (asked == placesAsked_.end()) {
         return false;
     }
+    placed_ = placed_ || asked->whileShown;
     // Moves asked before it will not be reported any more.
-    clientPlacesAsked_.erase(clientPlacesAsked_.begin(), std::next(asked));
+    placesAsked_.erase(placesAsked_.begin(), std::next(asked));
     return true;
 }
 

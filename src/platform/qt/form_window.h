@@ -2,6 +2,7 @@
 
 #include <QWidget>
 #include <deque>
+#include <optional>
 
 #include "platform/qt/form_accessibility.h"
 #include "platform/qt/picture_store.h"
@@ -42,6 +43,7 @@ class FormWindow final : public QWidget {
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     bool focusNextPrevChild(bool next) override;
 
   private:
@@ -52,11 +54,28 @@ class FormWindow final : public QWidget {
     // After the first frame: the taskbar's and the window switcher's icon.
     void showIcon();
 
+    struct PlaceAsked {
+        QPoint client;
+        bool whileShown = false;
+    };
+    struct Report {
+        QPoint client;
+        bool asked = false;
+    };
+
     Form* form_;
     const PictureStore* pictures_;
     FormAccessibility accessibility_{*this};
-    std::deque<QPoint> clientPlacesAsked_;
+    std::deque<PlaceAsked> placesAsked_;
     bool asking_ = false;  // the widget reports its own move at once, too
+    // The window system's last report of a move, each one seen on the native
+    // window: the widget hears only of those that move it from where it
+    // thinks it is, and a move it asked for it thinks done at once.
+    std::optional<Report> lastReport_;
+    // Until the window system reports a place that the window asked for once
+    // shown, the window manager is still mapping, framing and placing it, and
+    // the window goes back where the form has it after each move of its own.
+    bool placed_ = false;
     bool iconAsked_ = false;
 };
 

@@ -1,7 +1,14 @@
 #include "platform/qt/window_frame.h"
 
+#include <QGuiApplication>
 #include <QWidget>
 #include <QWindow>
+#include <cstdlib>
+#include <memory>
+
+#ifdef ZUMBILO_HAVE_XCB
+#include <xcb/xcb.h>
+#endif
 
 namespace platform {
 
@@ -33,6 +40,31 @@ void moveFrameTo(QWidget& window, QPoint place) {
     // behind the window system's: make up the difference.
     const QPoint lag = framePositionOf(window) - window.pos();
     window.move(place - lag);
+}
+
+bool pointerButtonHeldElsewhere() {
+#ifdef ZUMBILO_HAVE_XCB
+    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t* connection = x11 != nullptr ? x11->connection() : nullptr;
+    // Offscreen, Qt may answer with no connection.
+    if (connection != nullptr) {
+        const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+        const std::unique_ptr<xcb_query_pointer_reply_t, decltype(&std::free)> pointer(
+            xcb_query_pointer_reply(connection, xcb_query_pointer(connection, root), nullptr),
+            &std::free);
+        if (pointer == nullptr) {
+            return false;
+        }
+        const Qt::MouseButtons ours = QGuiApplication::mouseButtons();
+        const auto heldElsewhere = [&](unsigned mask, Qt::MouseButton button) {
+            return (pointer->mask & mask) != 0 && !ours.testFlag(button);
+        };
+        return heldElsewhere(XCB_BUTTON_MASK_1, Qt::LeftButton) ||
+               heldElsewhere(XCB_BUTTON_MASK_2, Qt::MiddleButton) ||
+               heldElsewhere(XCB_BUTTON_MASK_3, Qt::RightButton);
+    }
+#endif
+    return QGuiApplication::mouseButtons() != Qt::NoButton;
 }
 
 }  // namespace platform

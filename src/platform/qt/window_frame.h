@@ -20,5 +20,9 @@ QRect frameRectOf(const QWidget& window);
 // Asks for the frame's top-left corner at a place, for a window not yet
 // shown too: the window manager then puts its frame's corner there.
 void moveFrameTo(QWidget& window, QPoint place);
+// Whether a pointer button is held down now that no window of the program
+// took: one held on a title bar. While the window manager drags a window by
+// its title bar it has the pointer to itself, so on X11 this asks the X server.
+bool pointerButtonHeldElsewhere();
 
 }  // namespace platform

@@ -69,7 +69,9 @@ void Form::windowMoved(int x, int y) {
 }
 
 void Form::frameTold(const FrameMargins& frame) {
-    if (frame == frame_) {
+    // A window manager that has framed a load of this form frames the next
+    // alike, and tells none until it has framed it.
+    if (frame == frame_ || frame == FrameMargins{}) {
         return;
     }
     // The window was centred before its frame was known: move it by the

@@ -78,8 +78,9 @@ class Form : public PropertyOwner {
     // Returns the key code as Form_KeyPress left it: 0 means swallowed.
     int keyPress(int code);
     void closeRequested();
-    // The player (or the window manager) moved the window: its frame's
-    // corner is now at x y, in screen pixels.
+    // The player moved the window (not the window manager on its own, nor a
+    // late report of a move the window asked for): its frame's corner is now
+    // at x y, in screen pixels.
     void windowMoved(int x, int y);
     // The window manager told the window's frame, perhaps only now that the
     // window is shown.
