@@ -27,22 +27,30 @@ TEST(IcoReader, readsEveryFullColourEntryAsQtsIconPluginDoes) {
     }
     ASSERT_EQ(expected.size(), 6U);
     std::map<int, QImage> read;
-    for (const QImage& image : platform::fullColourIcoImages(logoIco())) {
+    for (const QImage& image : platform::fullColourIcoImages(logoIco(), 256)) {
         read[image.width()] = image.convertToFormat(QImage::Format_ARGB32);
     }
     EXPECT_EQ(read, expected);
 }
 
 // Cut short (half-way through the 128-pixel bitmap), the entries still whole
-// are read and none past the end.
-TEST(IcoReader, aTruncatedFileGivesOnlyItsWholeEntries) {
+// are read and none past the end; none wider than asked for.
+TEST(IcoReader, aTruncatedFileGivesOnlyItsWholeEntriesUpToTheLargestAsked) {
     const QByteArray whole = logoIco();
     const struct {
         qsizetype length;
+        int largest;
         std::size_t images;
-    } cases[] = {{0, 0}, {5, 0}, {100, 0}, {whole.size() / 2, 4}, {whole.size(), 6}};
-    for (const auto& [length, images] : cases) {
-        EXPECT_EQ(platform::fullColourIcoImages(whole.first(length)).size(), images) << length;
+    } cases[] = {{0, 256, 0},
+                 {5, 256, 0},
+                 {100, 256, 0},
+                 {whole.size() / 2, 256, 4},
+                 {whole.size(), 256, 6},
+                 {whole.size(), 128, 5},
+                 {whole.size(), 16, 1}};
+    for (const auto& [length, largest, images] : cases) {
+        EXPECT_EQ(platform::fullColourIcoImages(whole.first(length), largest).size(), images)
+            << length << " " << largest;
     }
 }
 

@@ -14,6 +14,7 @@ constexpr qsizetype kHeaderSize = 6;
 constexpr qsizetype kEntrySize = 16;
 constexpr qsizetype kBitmapHeaderSize = 40;
 constexpr int kFullColourBits = 32;
+constexpr int kLargestWidth = 256;
 constexpr QByteArrayView kPngSignature("\x89PNG\r\n\x1a\n");
 
 template <typename T>
@@ -50,7 +51,7 @@ QImage png(QByteArray data) {
 
 }  // namespace
 
-QList<QImage> fullColourIcoImages(const QByteArray& file) {
+QList<QImage> fullColourIcoImages(const QByteArray& file, int largest) {
     QList<QImage> images;
     if (file.size() < kHeaderSize) {
         return images;
@@ -58,6 +59,13 @@ QList<QImage> fullColourIcoImages(const QByteArray& file) {
     const auto count = qsizetype{little<quint16>(file, 4)};
     for (qsizetype i = 0; i < count && kHeaderSize + (i + 1) * kEntrySize <= file.size(); ++i) {
         const qsizetype entry = kHeaderSize + i * kEntrySize;
+        // A width of 0 stands for 256 pixels.
+        const int width = static_cast<unsigned char>(file.at(entry)) == 0
+                              ? kLargestWidth
+                              : static_cast<unsigned char>(file.at(entry));
+        if (width > largest) {
+            continue;
+        }
         const auto size = qsizetype{little<quint32>(file, entry + 8)};
         const auto offset = qsizetype{little<quint32>(file, entry + 12)};
         if (offset > file.size() || size > file.size() - offset) {

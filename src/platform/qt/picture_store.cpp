@@ -26,8 +26,12 @@ QImage decodeImage(const Picture& picture) {
 }
 
 QIcon decodeIcon(const Picture& picture) {
+    // Taskbars and window switchers show a window's icon at 16 to 128 pixels.
+    // The largest size, four times the memory of all the others, is for
+    // launchers, which take it from the installed icon theme.
+    constexpr int kLargestShown = 128;
     QIcon icon;
-    for (QImage& image : fullColourIcoImages(contentsOf(picture))) {
+    for (QImage& image : fullColourIcoImages(contentsOf(picture), kLargestShown)) {
         icon.addPixmap(QPixmap::fromImage(std::move(image)));
     }
     return icon;
