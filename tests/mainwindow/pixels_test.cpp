@@ -81,6 +81,12 @@ TEST_F(PixelsTest, handsFillTheirSquaresInFrontOfThePanelsAndAPressBordersThem) 
         EXPECT_GT(countIn(image, *hand, kWhite), r.width * r.height * 7 / 10);
         EXPECT_GT(countIn(image, *hand, kBlack), r.width * r.height / 50);
     }
+    // Each hand shows its own figure, inside the pressed one's border.
+    const auto inside = [&image](const platform::Image& hand) {
+        const platform::PixelRect r = hand.pixelRect();
+        return image.copy(r.x + 1, r.y + 1, r.width - 2, r.height - 2);
+    };
+    EXPECT_NE(inside(c().Image1), inside(c().Image2));
 }
 
 // Hovering a figure fills its option shape solid under the mask rule: the
