@@ -65,15 +65,21 @@ start_program() {
 
 # The id of the visible top-level window whose title is exactly $1.
 visible_window() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 || true; }
-shown() { [[ -n $(visible_window "$1") ]]; }
+# Whether a window titled $1 is visible; its id in found_id.
+found_window() { found_id=$(visible_window "$1") && [[ -n $found_id ]]; }
 gone() { [[ -z $(visible_window "$1") ]]; }
 
-# Waits up to $2 ms for a visible window titled $1 and prints its id.
-wait_for_window() { wait_until "$2" "no window \"$1\" within $2 ms" shown "$1" && visible_window "$1"; }
+# Waits up to $2 ms for a visible window titled $1 and prints its id, the one
+# seen: a window manager may hide a new window again for a moment.
+wait_for_window() {
+  wait_until "$2" "no window \"$1\" within $2 ms" found_window "$1"
+  echo "$found_id"
+}
 wait_for_no_window() { wait_until "$2" "window \"$1\" still shown after $2 ms" gone "$1"; }
 
 # "x y width height" of a window's client area, in screen pixels.
 window_geometry() {
+  [[ -n $1 ]] || return 1 # without an id, xwininfo would wait for a click
   xwininfo -id "$1" | awk '/Absolute upper-left|^ *(Width|Height):/ { v = v s $NF; s = " " } END { print v }'
 }
 
