@@ -1,4 +1,6 @@
 #include <algorithm>
+#include <ostream>
+#include <string>
 #include <tuple>
 
 #include "program_test.h"
@@ -43,10 +45,14 @@ TEST_F(SequenceTest, everyTickOfTheTitleFadeAndTheBands) {
 }
 
 struct ExitPress {
+    const char* name;
     std::int64_t at;  // ms after the load
     int button;
     int releaseDx, releaseDy;  // from the press
 };
+void PrintTo(const ExitPress& press, std::ostream* out) {
+    *out << press.name;
+}
 
 class ExitLabelTest : public ProgramTest, public ::testing::WithParamInterface<ExitPress> {};
 
@@ -70,13 +76,14 @@ TEST_P(ExitLabelTest, anyPressEndsTheProgramAndTheMainWindowIsNeverShown) {
     EXPECT_FALSE(mainShown());
 }
 
-// At load, mid-fade, as the square shows, in the pause, and let go 1 ms
-// before the hand-off.
-INSTANTIATE_TEST_SUITE_P(AnyMomentAnyButton, ExitLabelTest,
-                         ::testing::Values(ExitPress{0, platform::kLeftButton, 0, 0},
-                                           ExitPress{500, platform::kMiddleButton, 0, 0},
-                                           ExitPress{1030, platform::kRightButton, 0, 0},
-                                           ExitPress{1500, platform::kLeftButton, -100, 100},
-                                           ExitPress{1529, platform::kLeftButton, 0, 0}));
+INSTANTIATE_TEST_SUITE_P(
+    AnyMomentAnyButton, ExitLabelTest,
+    ::testing::Values(
+        ExitPress{"atLoad_leftButton", 0, platform::kLeftButton, 0, 0},
+        ExitPress{"midFade_middleButton", 500, platform::kMiddleButton, 0, 0},
+        ExitPress{"asTheSquareShows_rightButton", 1030, platform::kRightButton, 0, 0},
+        ExitPress{"inThePause_leftButtonLetGoElsewhere", 1500, platform::kLeftButton, -100, 100},
+        ExitPress{"letGo1msBeforeTheHandOff_leftButton", 1529, platform::kLeftButton, 0, 0}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
