@@ -81,6 +81,21 @@ TEST_F(PlayTest, allNinePairsGiveTheirVerdictAndAdvanceOneCounter) {
     }
 }
 
+// Past nine the counters read as numbers do: "10", then "11".
+TEST_F(PlayTest, countersReadTenThenElevenAfterTenAndElevenVerdicts) {
+    std::vector<std::string> scores;
+    for (int play = 0; play < 11; ++play) {
+        rt.random.script({kDrawsScissors, kDrawsScissors});
+        key('9');  // rock beats scissors
+        ticks(6);
+        key('7');  // paper loses to them
+        ticks(6);
+        scores.push_back(c().lblWin.Caption.get() + "-" + c().lblLose.Caption.get());
+    }
+    EXPECT_EQ(scores[9], "10-10");
+    EXPECT_EQ(scores[10], "11-11");
+}
+
 // A key-started play from the welcome state leaves the options hidden and
 // never sets Playing, so the player's hand answers at once while the
 // animation runs on underneath; a figure chosen then carries on from the
