@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QImageReader>
 #include <map>
+#include <utility>
 
 namespace {
 
@@ -51,6 +52,31 @@ TEST(IcoReader, aTruncatedFileGivesOnlyItsWholeEntriesUpToTheLargestAsked) {
     for (const auto& [length, largest, images] : cases) {
         EXPECT_EQ(platform::fullColourIcoImages(whole.first(length), largest).size(), images)
             << length << " " << largest;
+    }
+}
+
+// Cut off inside an entry, the file is read up to the last whole entry and not
+// a byte further. Its four entries: three more than 16 pixels wide whose bytes
+// are a 1 x 1 bitmap, and one 1 pixel wide pointing at that bitmap, whose size
+// and place lie past every cut.
+TEST(IcoReader, aFileCutInsideAnEntryReadsNoPartOfItNorPastTheEnd) {
+    QByteArray ico(70, '\0');
+    for (const auto& [at, value] : {std::pair{2, 1},
+                                    {4, 4},
+                                    {6, 40},
+                                    {10, 1},
+                                    {14, 2},
+                                    {18, 1},
+                                    {20, 32},
+                                    {54, 1},
+                                    {62, 48},
+                                    {66, 6}}) {
+        ico[at] = static_cast<char>(value);
+    }
+    ASSERT_EQ(platform::fullColourIcoImages(ico, 16).size(), 1U);
+    for (qsizetype cut = 55; cut < ico.size(); ++cut) {
+        const auto cutOff = QByteArray::fromRawData(ico.constData(), cut);
+        EXPECT_TRUE(platform::fullColourIcoImages(cutOff, 16).isEmpty()) << cut;
     }
 }
 
