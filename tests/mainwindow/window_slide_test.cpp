@@ -1,22 +1,60 @@
 #include <private/qguiapplication_p.h>
+#include <qpa/qplatformnativeinterface.h>
 #include <qpa/qwindowsysteminterface.h>
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QJsonObject>
 #include <QWindow>
 #include <array>
 
 #include "platform/qt/form_window.h"
 #include "program_test.h"
 
+class QOffscreenPlatformNativeInterface;
+
 namespace {
 
-class WindowSlideTest : public MainWindowTest {
+// The main window placed by the offscreen window system, which stands in for
+// a window manager: it frames each new window two pixels all round once it is
+// shown, and a test reports the moves a window manager makes.
+class PlacementTest : public ProgramTest {
+  protected:
+    QWindow& native() { return *windowOf(principal())->windowHandle(); }
+    // The window manager reports the window's client area at a place.
+    void reportClientAt(QPoint client) {
+        QWindowSystemInterface::handleGeometryChange<QWindowSystemInterface::SynchronousDelivery>(
+            &native(), QRect(client, native().geometry().size()));
+    }
+    QPoint framePlace() { return windowOf(principal())->frameGeometry().topLeft(); }
+    QPoint formPlace() {
+        return {platform::toPixels(principal().Left), platform::toPixels(principal().Top)};
+    }
+    // Where the window's whole frame is centred on the screen.
+    QPoint centredByFrame() {
+        const platform::PixelRect area = rt.windows.screenArea();
+        const QSize frame = windowOf(principal())->frameGeometry().size();
+        return {area.x + (area.width - frame.width()) / 2,
+                area.y + (area.height - frame.height()) / 2};
+    }
+    // Pressed in the client area, over INICIAR, as the window system delivers it.
+    void pressInTheWindow(QEvent::Type type) {
+        const auto [x, y] = centreOf(c().lblPlay[0]);
+        const Qt::MouseButtons held =
+            type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
+        QWindowSystemInterface::handleMouseEvent<QWindowSystemInterface::SynchronousDelivery>(
+            &native(), QPointF(x, y), native().mapToGlobal(QPointF(x, y)), held, Qt::LeftButton,
+            type);
+    }
+    void slideTicks(int n) { rt.clock.advance(20LL * n); }
+};
+
+class WindowSlideTest : public PlacementTest {
   protected:
     void SetUp() override {
-        MainWindowTest::SetUp();
+        handOff();
         centredTop = principal().Top;
         centredLeft = principal().Left;
     }
-    void slideTicks(int n) { rt.clock.advance(20LL * n); }
 
     platform::Twips centredTop = 0;
     platform::Twips centredLeft = 0;
@@ -37,23 +75,17 @@ TEST_F(WindowSlideTest, sevenTicksSixUpOneDownThenTheTimerStops) {
     EXPECT_EQ(principal().Top.get(), centredTop - 240);
 }
 
-using FirstShowTest = ProgramTest;
+using FirstShowTest = PlacementTest;
 
-// The window system tells the frame (offscreen, two pixels all round) once
-// the window is shown; the window then moves so that its whole frame is
-// centred, keeping a step made in the meantime. Top is the frame's top.
-
+// The window system tells the frame once the window is shown; the window
+// then moves so that its whole frame is centred, keeping a step made in the
+// meantime. Top is the frame's top.
 TEST_F(FirstShowTest, theMainWindowIsCentredByItsFrameOnceTheFrameIsKnown) {
     rt.clock.advance(kHandOffMs + 20);  // the hand-off and the slide's first step
     QCoreApplication::processEvents();
-    const platform::PixelRect area = rt.windows.screenArea();
-    const QRect frame = windowOf(principal())->frameGeometry();
-    ASSERT_GT(frame.height(), 225);
-    const QPoint centred(area.x + (area.width - frame.width()) / 2,
-                         area.y + (area.height - frame.height()) / 2);
-    EXPECT_EQ(frame.topLeft(), centred - QPoint(0, 4));
-    EXPECT_EQ(principal().Left.get(), platform::toTwips(centred.x()));
-    EXPECT_EQ(principal().Top.get(), platform::toTwips(centred.y() - 4));
+    ASSERT_GT(windowOf(principal())->frameGeometry().height(), 225);
+    EXPECT_EQ(framePlace(), centredByFrame() - QPoint(0, 4));
+    EXPECT_EQ(formPlace(), centredByFrame() - QPoint(0, 4));
 
     // A fixed single border: a title bar that closes, and no resizing.
     const QWidget& window = *windowOf(principal());
@@ -72,47 +104,116 @@ TEST_F(FirstShowTest, theMainWindowIsCentredByItsFrameOnceTheFrameIsKnown) {
 TEST_F(FirstShowTest, theWindowManagersOwnPlacementOfTheNewWindowIsNoDrag) {
     rt.clock.advance(kHandOffMs + 20);  // shown, one step made, nothing reported yet
     const platform::PixelRect area = rt.windows.screenArea();
-    QWindow& native = *windowOf(principal())->windowHandle();
-    const QSize size = native.geometry().size();
+    const QSize size = native().geometry().size();
     const QPoint askedUnframed(area.x + (area.width - size.width()) / 2,
                                area.y + (area.height - size.height()) / 2);
     for (const QPoint client : {QPoint(0, 0), askedUnframed, QPoint(300, 300)}) {
-        QWindowSystemInterface::handleGeometryChange<QWindowSystemInterface::SynchronousDelivery>(
-            &native, QRect(client, size));
+        reportClientAt(client);
     }
-    EXPECT_EQ(windowOf(principal())->frameGeometry().topLeft(),
-              QPoint(platform::toPixels(principal().Left), platform::toPixels(principal().Top)));
-    rt.clock.advance(20 * 6);
+    EXPECT_EQ(framePlace(), formPlace());
+    slideTicks(6);
     QCoreApplication::processEvents();
-    const QRect frame = windowOf(principal())->frameGeometry();
-    const QPoint centred(area.x + (area.width - frame.width()) / 2,
-                         area.y + (area.height - frame.height()) / 2);
-    EXPECT_EQ(frame.topLeft(), centred - QPoint(0, 16));
-    EXPECT_EQ(principal().Top.get(), platform::toTwips(centred.y() - 16));
-    EXPECT_EQ(principal().Left.get(), platform::toTwips(centred.x()));
+    EXPECT_EQ(framePlace(), centredByFrame() - QPoint(0, 16));
+    EXPECT_EQ(formPlace(), centredByFrame() - QPoint(0, 16));
 }
 
-// Under a window manager the window system reports each move some time
-// after it was asked for, maybe after the slide has ended: that late report
-// is no drag by the player, and the window stays where the slide left it.
+// Once the window manager has placed the window, a move that no button on
+// the title bar makes is not the player's drag, and the form keeps its place:
+// a step asked for before and reported late, maybe after the slide has ended,
+// with a button held in the window itself or not; a move by the keyboard or a
+// tiling shortcut, where the window stays until the slide's next step, if
+// any, moves it on from the form's place.
+TEST_F(WindowSlideTest, movesOnceThePlacementIsOverAreNoDragAndTheSlideGoesOn) {
+    const struct {
+        const char* name;
+        int ticksBefore;
+        bool buttonHeldInTheWindow;
+        bool lateReportOfTheFirstStep;
+    } cases[] = {{"aStepReportedAfterTheSlide", 7, false, true},
+                 {"aStepReportedWithAButtonHeldInTheWindow", 2, true, true},
+                 {"aKeyboardMoveDuringTheSlide", 2, false, false},
+                 {"aTilingMoveAtRest", 7, false, false}};
+    for (const auto& move : cases) {
+        SCOPED_TRACE(move.name);
+        reload(principal());
+        QCoreApplication::processEvents();
+        slideTicks(1);
+        const QPoint firstStep = native().geometry().topLeft();
+        slideTicks(move.ticksBefore - 1);
+        QCoreApplication::processEvents();
+        const QPoint formBefore = formPlace();
+        if (move.buttonHeldInTheWindow) {
+            pressInTheWindow(QEvent::MouseButtonPress);
+        }
+        const QPoint movedTo = move.lateReportOfTheFirstStep ? firstStep : QPoint(40, 50);
+        reportClientAt(movedTo);
+        EXPECT_EQ(native().geometry().topLeft(), movedTo);
+        EXPECT_EQ(formPlace(), formBefore);
+        slideTicks(7 - move.ticksBefore);
+        if (move.buttonHeldInTheWindow) {
+            pressInTheWindow(QEvent::MouseButtonRelease);
+        }
+        EXPECT_EQ(principal().Top.get(), centredTop - 240);
+        EXPECT_EQ(principal().Left.get(), centredLeft);
+        if (move.ticksBefore < 7) {
+            EXPECT_EQ(framePlace(), formPlace());
+        }
+    }
+}
+
 // A drag by the player, with a button held on the title bar, is where the
 // steps go on from.
-TEST_F(WindowSlideTest, aLateReportOfAStepMovesNothingButADragDoes) {
-    QWindow& native = *windowOf(principal())->windowHandle();
-    slideTicks(1);
-    const QRect firstStep = native.geometry();
-    slideTicks(6);
-    QWindowSystemInterface::handleGeometryChange<QWindowSystemInterface::SynchronousDelivery>(
-        &native, firstStep);
-    EXPECT_EQ(principal().Top.get(), centredTop - 240);
-
-    reload(principal());
+TEST_F(WindowSlideTest, aDragByTheTitleBarIsWhereTheStepsGoOnFrom) {
     slideTicks(2);
     QGuiApplicationPrivate::mouse_buttons = Qt::LeftButton;  // on the title bar
     windowOf(principal())->move(windowOf(principal())->pos().x(), 100);
     QGuiApplicationPrivate::mouse_buttons = Qt::NoButton;
     slideTicks(5);
     EXPECT_EQ(principal().Top.get(), 1500 - 4 * 60 + 120);
+}
+
+// The offscreen window system frames no new window while one lives.
+class FramelessNewWindows {
+  public:
+    FramelessNewWindows() { frameNewWindows(false); }
+    FramelessNewWindows(const FramelessNewWindows&) = delete;
+    FramelessNewWindows& operator=(const FramelessNewWindows&) = delete;
+    FramelessNewWindows(FramelessNewWindows&&) = delete;
+    FramelessNewWindows& operator=(FramelessNewWindows&&) = delete;
+    ~FramelessNewWindows() { frameNewWindows(true); }
+
+  private:
+    // Offscreen's own, through its native interface.
+    static void frameNewWindows(bool framed) {
+        auto* offscreen = reinterpret_cast<QOffscreenPlatformNativeInterface*>(
+            QGuiApplication::platformNativeInterface());
+        const auto configuration =
+            reinterpret_cast<QJsonObject (*)(QOffscreenPlatformNativeInterface*)>(
+                QGuiApplication::platformNativeInterface()->nativeResourceForIntegration(
+                    "configuration"));
+        const auto configure =
+            reinterpret_cast<void (*)(const QJsonObject&, QOffscreenPlatformNativeInterface*)>(
+                QGuiApplication::platformNativeInterface()->nativeResourceForIntegration(
+                    "setConfiguration"));
+        QJsonObject settings = configuration(offscreen);
+        settings[QStringLiteral("windowFrameMargins")] = framed;
+        configure(settings, offscreen);
+    }
+};
+
+// After a restart a window manager may report the new window before it has
+// framed it (fluxbox does): the frame of the last load stands, and the
+// window is centred by it as before.
+TEST_F(WindowSlideTest, aRestartFirstReportedWithoutAFrameKeepsTheFrameOfTheLastLoad) {
+    const platform::Twips height = principal().Height();
+    const FramelessNewWindows frameless;
+    restart();
+    handOff();
+    ASSERT_TRUE(mainShown());
+    EXPECT_EQ(windowOf(principal())->frameGeometry(), windowOf(principal())->geometry());
+    EXPECT_EQ(principal().Height(), height);
+    EXPECT_EQ(principal().Top.get(), centredTop);
+    EXPECT_EQ(principal().Left.get(), centredLeft);
 }
 
 // The step count outlives the window: a slide cut short by a restart
