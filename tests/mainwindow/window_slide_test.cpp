@@ -14,9 +14,8 @@ class QOffscreenPlatformNativeInterface;
 
 namespace {
 
-// The main window placed by the offscreen window system, which stands in for
-// a window manager: it frames each new window two pixels all round once it is
-// shown, and a test reports the moves a window manager makes.
+// Offscreen stands in for a window manager: it frames a shown window two
+// pixels all round, and the test reports the moves a window manager makes.
 class PlacementTest : public ProgramTest {
   protected:
     QWindow& native() { return *windowOf(principal())->windowHandle(); }
@@ -36,7 +35,7 @@ class PlacementTest : public ProgramTest {
         return {area.x + (area.width - frame.width()) / 2,
                 area.y + (area.height - frame.height()) / 2};
     }
-    // Pressed in the client area, over INICIAR, as the window system delivers it.
+    // A button in the client area, over INICIAR.
     void pressInTheWindow(QEvent::Type type) {
         const auto [x, y] = centreOf(c().lblPlay[0]);
         const Qt::MouseButtons held =
@@ -46,6 +45,21 @@ class PlacementTest : public ProgramTest {
             type);
     }
     void slideTicks(int n) { rt.clock.advance(20LL * n); }
+    // Through offscreen's own configuration; framed again after each test.
+    static void frameNewWindows(bool framed) {
+        QPlatformNativeInterface* interface = QGuiApplication::platformNativeInterface();
+        auto* offscreen = reinterpret_cast<QOffscreenPlatformNativeInterface*>(interface);
+        const auto configuration =
+            reinterpret_cast<QJsonObject (*)(QOffscreenPlatformNativeInterface*)>(
+                interface->nativeResourceForIntegration("configuration"));
+        const auto configure =
+            reinterpret_cast<void (*)(const QJsonObject&, QOffscreenPlatformNativeInterface*)>(
+                interface->nativeResourceForIntegration("setConfiguration"));
+        QJsonObject settings = configuration(offscreen);
+        settings[QStringLiteral("windowFrameMargins")] = framed;
+        configure(settings, offscreen);
+    }
+    void TearDown() override { frameNewWindows(true); }
 };
 
 class WindowSlideTest : public PlacementTest {
@@ -77,9 +91,8 @@ TEST_F(WindowSlideTest, sevenTicksSixUpOneDownThenTheTimerStops) {
 
 using FirstShowTest = PlacementTest;
 
-// The window system tells the frame once the window is shown; the window
-// then moves so that its whole frame is centred, keeping a step made in the
-// meantime. Top is the frame's top.
+// Once the frame is known the whole frame is centred, keeping the step made
+// meanwhile. Top is the frame's top.
 TEST_F(FirstShowTest, theMainWindowIsCentredByItsFrameOnceTheFrameIsKnown) {
     rt.clock.advance(kHandOffMs + 20);  // the hand-off and the slide's first step
     QCoreApplication::processEvents();
@@ -87,20 +100,15 @@ TEST_F(FirstShowTest, theMainWindowIsCentredByItsFrameOnceTheFrameIsKnown) {
     EXPECT_EQ(framePlace(), centredByFrame() - QPoint(0, 4));
     EXPECT_EQ(formPlace(), centredByFrame() - QPoint(0, 4));
 
-    // A fixed single border: a title bar that closes, and no resizing.
     const QWidget& window = *windowOf(principal());
     EXPECT_EQ(window.minimumSize(), window.maximumSize());
     EXPECT_TRUE(window.windowFlags().testFlag(Qt::WindowCloseButtonHint));
     EXPECT_FALSE(window.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
 }
 
-// A window manager maps, frames and places a new window on its own, and the
-// window system reports that late, once the window has moved by its frame
-// and made a step: at the screen's corner, then where the client area was
-// asked to be before the frame was known, then where the window manager's
-// policy would have it. No button is held, so none of it is the player's: the
-// window goes back where the form has it each time, and comes to rest 16
-// pixels above the place centred by its frame.
+// The window manager's own placing of the new window, reported late (at the
+// corner, where the unframed window was asked to be, where its policy puts
+// it), is no drag: the window goes back to the form's place each time.
 TEST_F(FirstShowTest, theWindowManagersOwnPlacementOfTheNewWindowIsNoDrag) {
     rt.clock.advance(kHandOffMs + 20);  // shown, one step made, nothing reported yet
     const platform::PixelRect area = rt.windows.screenArea();
@@ -117,12 +125,10 @@ TEST_F(FirstShowTest, theWindowManagersOwnPlacementOfTheNewWindowIsNoDrag) {
     EXPECT_EQ(formPlace(), centredByFrame() - QPoint(0, 16));
 }
 
-// Once the window manager has placed the window, a move that no button on
-// the title bar makes is not the player's drag, and the form keeps its place:
-// a step asked for before and reported late, maybe after the slide has ended,
-// with a button held in the window itself or not; a move by the keyboard or a
-// tiling shortcut, where the window stays until the slide's next step, if
-// any, moves it on from the form's place.
+// Once placed, a move without a button on the title bar (a step reported
+// late, a button held in the window, the keyboard, a tiling shortcut) leaves
+// the window where it was put and the form's place alone; the next step, if
+// any, goes on from the form's place.
 TEST_F(WindowSlideTest, movesOnceThePlacementIsOverAreNoDragAndTheSlideGoesOn) {
     const struct {
         const char* name;
@@ -161,8 +167,7 @@ TEST_F(WindowSlideTest, movesOnceThePlacementIsOverAreNoDragAndTheSlideGoesOn) {
     }
 }
 
-// A drag by the player, with a button held on the title bar, is where the
-// steps go on from.
+// A drag by the title bar is where the steps go on from.
 TEST_F(WindowSlideTest, aDragByTheTitleBarIsWhereTheStepsGoOnFrom) {
     slideTicks(2);
     QGuiApplicationPrivate::mouse_buttons = Qt::LeftButton;  // on the title bar
@@ -172,41 +177,11 @@ TEST_F(WindowSlideTest, aDragByTheTitleBarIsWhereTheStepsGoOnFrom) {
     EXPECT_EQ(principal().Top.get(), 1500 - 4 * 60 + 120);
 }
 
-// The offscreen window system frames no new window while one lives.
-class FramelessNewWindows {
-  public:
-    FramelessNewWindows() { frameNewWindows(false); }
-    FramelessNewWindows(const FramelessNewWindows&) = delete;
-    FramelessNewWindows& operator=(const FramelessNewWindows&) = delete;
-    FramelessNewWindows(FramelessNewWindows&&) = delete;
-    FramelessNewWindows& operator=(FramelessNewWindows&&) = delete;
-    ~FramelessNewWindows() { frameNewWindows(true); }
-
-  private:
-    // Offscreen's own, through its native interface.
-    static void frameNewWindows(bool framed) {
-        auto* offscreen = reinterpret_cast<QOffscreenPlatformNativeInterface*>(
-            QGuiApplication::platformNativeInterface());
-        const auto configuration =
-            reinterpret_cast<QJsonObject (*)(QOffscreenPlatformNativeInterface*)>(
-                QGuiApplication::platformNativeInterface()->nativeResourceForIntegration(
-                    "configuration"));
-        const auto configure =
-            reinterpret_cast<void (*)(const QJsonObject&, QOffscreenPlatformNativeInterface*)>(
-                QGuiApplication::platformNativeInterface()->nativeResourceForIntegration(
-                    "setConfiguration"));
-        QJsonObject settings = configuration(offscreen);
-        settings[QStringLiteral("windowFrameMargins")] = framed;
-        configure(settings, offscreen);
-    }
-};
-
-// After a restart a window manager may report the new window before it has
-// framed it (fluxbox does): the frame of the last load stands, and the
-// window is centred by it as before.
+// A restart's window reported before it is framed (as fluxbox does) is
+// centred by the frame of the last load.
 TEST_F(WindowSlideTest, aRestartFirstReportedWithoutAFrameKeepsTheFrameOfTheLastLoad) {
     const platform::Twips height = principal().Height();
-    const FramelessNewWindows frameless;
+    frameNewWindows(false);
     restart();
     handOff();
     ASSERT_TRUE(mainShown());
@@ -216,8 +191,7 @@ TEST_F(WindowSlideTest, aRestartFirstReportedWithoutAFrameKeepsTheFrameOfTheLast
     EXPECT_EQ(principal().Left.get(), centredLeft);
 }
 
-// The step count outlives the window: a slide cut short by a restart
-// resumes at the next load.
+// A slide cut short by a restart resumes at the next load.
 TEST_F(WindowSlideTest, restartAfterKStepsGivesSixMinusKStepsUpAndOneDown) {
     for (int k = 1; k <= 5; ++k) {
         slideTicks(k);
