@@ -14,9 +14,8 @@ constexpr float kDrawsScissors = 0.9F;
 
 using PlayTest = MainWindowTest;
 
-// The computer's hand cycles on every tick and shows its draw on the sixth;
-// only then does the player's hand open the next play, keeping the score and
-// the pictures the hands hold.
+// The computer's hand cycles each tick and shows its draw on the sixth; only
+// then does the player's hand open the next play, keeping score and pictures.
 TEST_F(PlayTest, computerHandShowsSixPicturesThenTheDrawOnTheSixthTick) {
     rt.random.script({kDrawsPaper});
     click(c().lblPlay[0]);
@@ -88,10 +87,9 @@ TEST_F(PlayTest, allNinePairsGiveTheirVerdictAndAdvanceOneCounterPastNine) {
     }
 }
 
-// A key-started play from the welcome state leaves the options hidden and
-// never sets Playing, so the player's hand answers at once while the
-// animation runs on underneath; a figure chosen then carries on from the
-// tick reached.
+// A key-started play from the welcome state never sets Playing: the player's
+// hand answers at once while the hands run on, and a figure chosen goes on
+// from the tick reached.
 TEST_F(PlayTest, handClickDuringAKeyStartedPlayOpensANewPlayWhileTheHandsRunOn) {
     rt.random.script({kDrawsRock, kDrawsRock});
     key('8');
@@ -110,8 +108,7 @@ TEST_F(PlayTest, handClickDuringAKeyStartedPlayOpensANewPlayWhileTheHandsRunOn) 
     ticks(1);
     EXPECT_EQ(c().lblGame.Caption.get(), "GANASTE");
 
-    // Without a new choice the verdict comes with both hands hidden, and the
-    // options stay uncovered.
+    // Without a new choice the verdict comes with both hands hidden.
     key('8');
     ticks(1);
     click(c().Image1);

@@ -62,8 +62,7 @@ class AccessibilityTest : public MainWindowTest {
     static void nextTurn() { QCoreApplication::processEvents(); }
 };
 
-// Only what the pointer reaches, front to back, named for what it is: not the
-// options under the hands, and nothing pressable behind a modal box.
+// What the pointer reaches, front to back, named; nothing pressable behind a modal box.
 TEST_F(AccessibilityTest, childrenAreWhatThePointerReachesFrontToBackNamedForWhatTheyAre) {
     const QPoint origin = windowOf(principal())->mapToGlobal(QPoint(0, 0));
     EXPECT_EQ(childNamed("INICIAR")->rect(), QRect(origin + QPoint(16, 120), QSize(153, 25)));
@@ -84,8 +83,7 @@ TEST_F(AccessibilityTest, childrenAreWhatThePointerReachesFrontToBackNamedForWha
                            "Ganadas: 1|text", "GANASTE|status", "VS.|text"}));
 }
 
-// A press clicks where the pointer would, on the next turn of the event loop,
-// so that a modal box it opens keeps nobody waiting.
+// A press clicks on the next turn of the event loop: a box it opens keeps nobody waiting.
 TEST_F(AccessibilityTest, pressClicksOnTheNextTurnWhereThePointerReachesTheControl) {
     // While the pointer holds a button down, the pointer's press comes first.
     const auto [x, y] = centreOf(c().lblGame);
@@ -107,8 +105,7 @@ TEST_F(AccessibilityTest, pressClicksOnTheNextTurnWhereThePointerReachesTheContr
     nextTurn();
     EXPECT_EQ(rt.aboutBox.shown.size(), 1U);
 
-    // Once the player's hand covers them, neither can be pressed, not even
-    // through an interface taken before.
+    // Covered by the player's hand, neither can be pressed, even through old interfaces.
     key('7');
     press(about);
     press(scissors);
@@ -117,8 +114,7 @@ TEST_F(AccessibilityTest, pressClicksOnTheNextTurnWhereThePointerReachesTheContr
     EXPECT_EQ(rt.aboutBox.shown.size(), 1U);
     EXPECT_EQ(c().Image1.Picture.get(), c().imgOpt[0].Picture.get());
 
-    // The computer's hand covers its panel's centre; the rim still restarts,
-    // and the unloaded window's interfaces are gone with it.
+    // The panel's rim restarts; the unloaded window's interfaces go with it.
     ticks(6);
     const QAccessible::Id id = QAccessible::uniqueId(about);
     press(childNamed("Panel del ordenador: REINICIAR"));
@@ -127,9 +123,8 @@ TEST_F(AccessibilityTest, pressClicksOnTheNextTurnWhereThePointerReachesTheContr
     EXPECT_EQ(QAccessible::accessibleInterface(id), nullptr);
 }
 
-// A screen reader hears each new status, the welcome when the window comes
-// forward, and with the verdict the computer's figure and the score; a control
-// it knows tells it of its new name.
+// A screen reader hears each new status, the verdict with the computer's figure
+// and the score; a control it knows tells it of its new name.
 TEST_F(AccessibilityTest, statusLineAnnouncesWelcomeChoiceAndVerdictWithFigureAndScore) {
     static QStringList heard;
     static QStringList renamed;

@@ -14,8 +14,7 @@ QByteArray logoIco() {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// Qt's icon plugin reads every entry; the full-colour ones are those with an
-// alpha channel. The desktop is given exactly those, one per size.
+// Exactly the entries with an alpha channel, one per size, as Qt's plugin reads them.
 TEST(IcoReader, readsEveryFullColourEntryAsQtsIconPluginDoes) {
     std::map<int, QImage> expected;
     QImageReader plugin(QStringLiteral(":/pictures/logo.ico"), "ico");
@@ -34,8 +33,7 @@ TEST(IcoReader, readsEveryFullColourEntryAsQtsIconPluginDoes) {
     EXPECT_EQ(read, expected);
 }
 
-// Cut short (half-way through the 128-pixel bitmap), the entries still whole
-// are read and none past the end; none wider than asked for.
+// Cut short, the entries still whole are read; none wider than asked for.
 TEST(IcoReader, aTruncatedFileGivesOnlyItsWholeEntriesUpToTheLargestAsked) {
     const QByteArray whole = logoIco();
     const struct {
@@ -55,10 +53,9 @@ TEST(IcoReader, aTruncatedFileGivesOnlyItsWholeEntriesUpToTheLargestAsked) {
     }
 }
 
-// Cut off inside an entry, the file is read up to the last whole entry and not
-// a byte further. Its four entries: three more than 16 pixels wide whose bytes
-// are a 1 x 1 bitmap, and one 1 pixel wide pointing at that bitmap, whose size
-// and place lie past every cut.
+// Cut inside an entry, nothing of it nor past the end is read. Three entries over
+// 16 pixels wide hold a 1 x 1 bitmap; the size and place of the fourth, pointing
+// at it, lie past every cut.
 TEST(IcoReader, aFileCutInsideAnEntryReadsNoPartOfItNorPastTheEnd) {
     QByteArray ico(70, '\0');
     for (const auto& [at, value] : {std::pair{2, 1},

@@ -19,9 +19,8 @@ std::tuple<float, float, float, float, platform::Color, bool> stateOf(const plat
     return {s.Left, s.Top, s.Width, s.Height, s.BackColor, s.Visible};
 }
 
-// Tick by tick: the title darkens ten grey levels to black and Timer1 stops
-// on its 26th tick; the bands grow one step a tick for 40 ticks, the square
-// shows where they cross from tick 35, and tick 41 starts the hand-off timer.
+// The title darkens ten grey levels a tick, the bands grow for 40 ticks, the
+// square shows from tick 35, and tick 41 starts the hand-off timer.
 TEST_F(SequenceTest, everyTickOfTheTitleFadeAndTheBands) {
     for (int n = 1; n <= 41; ++n) {
         sequenceTicks(1);
@@ -56,9 +55,8 @@ void PrintTo(const ExitPress& press, std::ostream* out) {
 
 class ExitLabelTest : public ProgramTest, public ::testing::WithParamInterface<ExitPress> {};
 
-// At any moment, with any button let go anywhere: the grey box shows while
-// the button is held and the sequence runs on, the release clears it, and
-// the click ends the program before the main window is ever shown.
+// Any moment, any button let go anywhere: a grey box while held, and the click
+// ends the program before the main window shows.
 TEST_P(ExitLabelTest, anyPressEndsTheProgramAndTheMainWindowIsNeverShown) {
     const ExitPress press = GetParam();
     const auto [x, y] = centreOf(s().lblEsc);
