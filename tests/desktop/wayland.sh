@@ -1,9 +1,7 @@
 #!/usr/bin/env bash
-# Wayland alone: weston's headless backend, no XWayland. Weston hears the
-# start-up window, then the main window, set their titles; (REINICIAR) brings
-# the start-up window back, and its "x" ends the game with status 0, both
-# pressed as a screen reader presses them, since a headless weston has no
-# input device to drive. The game prints nothing.
+# Wayland alone (weston, headless, no XWayland) hears both windows' titles in turn;
+# (REINICIAR) and the start-up window's "x", pressed as a screen reader does (headless
+# weston has no input to drive), end the game with status 0. It prints nothing.
 # shellcheck source-path=SCRIPTDIR
 here=$(dirname "$0")
 source "$here/../../scripts/lib/xvfb.sh"

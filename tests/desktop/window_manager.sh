@@ -1,27 +1,21 @@
 #!/usr/bin/env bash
 # Usage: window_manager.sh WINDOW_MANAGER PROGRAM [busy | orca | two_monitors]
-# A player's desktop under one window manager (openbox, kwin, xfwm4, mutter, icewm or
-# fluxbox), on one 1280 x 1024 monitor with the pointer in its middle. The start-up window
-# opens centred on what the panels leave free (give or take 1 pixel) and the main window's
-# whole frame comes to rest 16 pixels above the centre (give or take 2); after INICIAR "?"
-# opens the About box centred over the main frame (give or take 4), which Return closes;
-# (REINICIAR) replays the start-up window and the main frame comes to rest in its place again.
-# busy: every core kept busy from before the program starts.
-# orca: Orca listening. "?", pressed as a screen reader presses, returns at once; after a
-# play with the key 5 the player's hand covers "?", which then cannot be pressed. Orca names
-# the start-up window Zumbilo, never Form1, and speaks BIENVENIDO, ELIGE UNA FIGURA, then
-# the verdict and the computer's figure.
-# two_monitors: 1280 x 1024 on the left, the primary 2560 x 1440 on the right with the
-# pointer on it, where both windows open centred (the main frame give or take 1); started
-# again with the pointer on the left monitor, the program opens there.
+# Under openbox, kwin, xfwm4, mutter, icewm or fluxbox, on a 1280 x 1024 monitor, the
+# start-up window opens centred on what the panels leave free (give or take 1 pixel), the
+# main window's frame rests 16 pixels above the centre (2); "?" opens the About box centred
+# over it (4), which Return closes; after (REINICIAR) both come to rest there again.
+# busy: every core kept busy. orca: Orca listening; "?" pressed as a screen reader does
+# returns at once, and not under the player's hand; Orca says Zumbilo, never Form1, then
+# BIENVENIDO, ELIGE UNA FIGURA, the verdict and the computer's figure. two_monitors: the
+# pointer on the primary, a 2560 x 1440 right of a 1280 x 1024, where both windows open
+# (the main frame within 1); started again with the pointer on the left, the program opens there.
 # shellcheck source-path=SCRIPTDIR
 here=$(dirname "$0")
 source "$here/desktop_lib.sh"
 wm=$1 mode=${3:-}
 
-# Before the program, so that it hears the start-up window; ready once it
-# listens for windows on the accessibility bus, which the session bus starts.
-# With no speech synthesizer it still logs what it says.
+# Before the program, to hear the start-up window; ready once it listens on the
+# accessibility bus. With no speech synthesizer it still logs what it says.
 start_orca() {
   HOME=$work_dir SPEECHD_CMD=/bin/false SPEECHD_ADDRESS="unix_socket:$work_dir/no-speech" \
     orca --user-prefs "$(mktemp -d -p "$work_dir")" --debug-file "$work_dir/orca.debug" \
@@ -35,7 +29,6 @@ start_orca() {
   }
   wait_until 20000 "Orca did not start" listening
 }
-# Lists the accessible objects, or with a control's name, presses it.
 accessible() { /usr/bin/python3 "$here/accessible_tree.py" Zumbilo "$@"; }
 # Waits up to $1 ms for an accessible object matching "depth|role|name" $2 (a regular expression).
 wait_for_accessible() {

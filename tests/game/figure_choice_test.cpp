@@ -1,10 +1,8 @@
-#include <QCoreApplication>
 #include <QKeyEvent>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "platform/qt/form_window.h"
 #include "program_test.h"
 
 namespace {

@@ -4,7 +4,6 @@
 #include <QTimer>
 
 #include "platform/qt/dialog_about_box.h"
-#include "platform/qt/form_window.h"
 #include "program_test.h"
 
 namespace {

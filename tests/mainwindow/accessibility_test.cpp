@@ -2,13 +2,11 @@
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
 #include <QAccessible>
-#include <QCoreApplication>
 #include <QDialog>
 #include <QStringList>
 #include <algorithm>
 #include <memory>
 
-#include "platform/qt/form_window.h"
 #include "program_test.h"
 
 namespace {

@@ -1,10 +1,7 @@
-#include <QCoreApplication>
-#include <QImage>
 #include <QPaintEvent>
 #include <algorithm>
 
 #include "platform/qt/form_painter.h"
-#include "platform/qt/form_window.h"
 #include "program_test.h"
 
 namespace {

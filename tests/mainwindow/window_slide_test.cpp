@@ -1,13 +1,11 @@
 #include <private/qguiapplication_p.h>
 #include <qpa/qplatformnativeinterface.h>
 #include <qpa/qwindowsysteminterface.h>
-#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QJsonObject>
 #include <QWindow>
 #include <array>
 
-#include "platform/qt/form_window.h"
 #include "program_test.h"
 
 class QOffscreenPlatformNativeInterface;

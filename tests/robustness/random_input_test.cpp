@@ -1,6 +1,4 @@
-#include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QEvent>
 #include <cstdlib>
 #include <initializer_list>
@@ -11,7 +9,6 @@
 #include <string>
 
 #include "platform/qt/form_painter.h"
-#include "platform/qt/form_window.h"
 #include "program_test.h"
 
 namespace {

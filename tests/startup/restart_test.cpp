@@ -1,7 +1,6 @@
 #include <QEvent>
 #include <fstream>
 
-#include "platform/qt/form_window.h"
 #include "program_test.h"
 
 namespace {

@@ -1,4 +1,3 @@
-#include <QImage>
 #include <QSet>
 #include <algorithm>
 #include <vector>
