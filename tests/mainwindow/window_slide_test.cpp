@@ -45,17 +45,16 @@ class PlacementTest : public ProgramTest {
     void slideTicks(int n) { rt.clock.advance(20LL * n); }
     // Through offscreen's own configuration; framed again after each test.
     static void frameNewWindows(bool framed) {
-        QPlatformNativeInterface* interface = QGuiApplication::platformNativeInterface();
-        auto* offscreen = reinterpret_cast<QOffscreenPlatformNativeInterface*>(interface);
-        const auto configuration =
-            reinterpret_cast<QJsonObject (*)(QOffscreenPlatformNativeInterface*)>(
-                interface->nativeResourceForIntegration("configuration"));
-        const auto configure =
-            reinterpret_cast<void (*)(const QJsonObject&, QOffscreenPlatformNativeInterface*)>(
-                interface->nativeResourceForIntegration("setConfiguration"));
-        QJsonObject settings = configuration(offscreen);
+        using Offscreen = QOffscreenPlatformNativeInterface*;
+        QPlatformNativeInterface* const native = QGuiApplication::platformNativeInterface();
+        const auto resource = [native](const char* name) {
+            return native->nativeResourceForIntegration(name);
+        };
+        QJsonObject settings = reinterpret_cast<QJsonObject (*)(Offscreen)>(
+            resource("configuration"))(reinterpret_cast<Offscreen>(native));
         settings[QStringLiteral("windowFrameMargins")] = framed;
-        configure(settings, offscreen);
+        reinterpret_cast<void (*)(const QJsonObject&, Offscreen)>(resource("setConfiguration"))(
+            settings, reinterpret_cast<Offscreen>(native));
     }
     void TearDown() override { frameNewWindows(true); }
 };
