@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# On an X server without a session bus (none named, none in XDG_RUNTIME_DIR),
-# the game lives through its hand-off and ends, and no dbus-launch or
-# dbus-daemon started for that display is left running.
+# Without a session bus (none named, none in XDG_RUNTIME_DIR), none that the game
+# had started for its display is left running.
 # shellcheck source-path=SCRIPTDIR
 source "$(dirname "$0")/../../scripts/lib/xvfb.sh"
 

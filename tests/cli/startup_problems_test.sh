@@ -1,9 +1,6 @@
 #!/usr/bin/env bash
-# Where the program cannot start it says why in one line on standard error and
-# exits with 1, instead of aborting inside Qt with a core dump: with no
-# display, a display with no server, or a display that is there but a Qt
-# platform plugin that is missing or cannot be loaded. Where a caption font
-# is missing it names it with its package in one line, and plays on.
+# Where the program cannot start (no display, no server, a Qt platform plugin missing or
+# broken) it says why in one line and exits with 1; a missing font is named in one line.
 # startup_problems_test.sh PROGRAM XCB-PLUGIN
 program=$1 xcb_plugin=$2
 source "$(dirname "$0")/../../scripts/lib/xvfb.sh"

@@ -1,8 +1,6 @@
 #!/usr/bin/env bash
-# A bare X server, 1024 x 768 with no window manager: the start-up window shows
-# borderless and centred, about 1.7 s later the main window with a title bar
-# comes to rest 16 pixels above the centre, and a real click on INICIAR and the
-# real key 5 play until a verdict changes a counter on the screen.
+# No window manager, 1024 x 768: the borderless start-up window centred, 1.7 s later the
+# main window with a title bar 16 pixels above; INICIAR and the key 5 play to a verdict.
 # shellcheck source-path=SCRIPTDIR
 source "$(dirname "$0")/desktop_lib.sh"
 

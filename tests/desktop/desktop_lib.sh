@@ -1,11 +1,9 @@
 # shellcheck shell=bash
-# Sourced by the real-window tests: an X server of the test's own, a window
-# manager on it, windows' outer frames as it reports them, and what is on the screen.
+# Sourced by the real-window tests: their X server, a window manager, frames, the screen.
 # shellcheck source-path=SCRIPTDIR
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/xvfb.sh"
 
-# Waits up to $1 ms until the command $2... has held for 300 ms on end: a
-# window passing through a place, or stopping briefly, is not at rest there.
+# Waits up to $1 ms until the command $2... has held for 300 ms on end: at rest.
 holds() {
   local deadline=$(($(now_ms) + $1)) since
   since=$(now_ms)
@@ -22,10 +20,8 @@ region_digest() {
   import -silent -window root -crop "$3x$4+$1+$2" +repage -depth 8 rgb:- | md5sum | cut -d ' ' -f 1
 }
 
-# Starts the window manager $1 in a home of its own, with
-# compositing off where it can be switched off, and waits until it manages the
-# screen and its panels have settled what they leave free: the program asks
-# what the window manager supports, and the free area, as it starts.
+# Starts the window manager $1 in a home of its own, compositing off where it can be,
+# and waits until it manages the screen and its panels' free area has settled.
 start_window_manager() {
   local wm=$1
   mkdir -p "$work_dir/home" "$work_dir/run" && chmod 700 "$work_dir/run"
@@ -58,8 +54,7 @@ start_window_manager() {
   holds 5000 work_area_unchanged || fail "$wm's free area did not settle: $(work_area)"
 }
 
-# "x y width height" of what the panels leave free on the screen, as the window
-# manager tells it; the whole screen until it does (KWin, before any window).
+# "x y width height" that the panels leave free; the whole screen until told (KWin).
 work_area() {
   xprop -root _NET_WORKAREA | awk -F ' = ' '$2 { split($2, v, ", "); print v[1], v[2], v[3], v[4]; exit 0 } { exit 1 }' ||
     screen_area
@@ -68,8 +63,7 @@ screen_area() { xwininfo -root | awk '/^ *Width:/ { w = $NF } /^ *Height:/ { pri
 panel_reserved() { [[ $(work_area) != "$(screen_area)" ]]; }
 work_area_unchanged() { [[ $(work_area) == "$last_work_area" ]] || { last_work_area=$(work_area) && return 1; }; }
 
-# Keeps every core busy with a loop of its own, for at most $1 seconds: stopped
-# with the rest, or by itself should the test be killed.
+# Keeps every core busy for at most $1 seconds, should the test be killed.
 keep_cores_busy() {
   local core
   for ((core = 0; core < $(nproc); core++)); do
@@ -78,8 +72,7 @@ keep_cores_busy() {
   done
 }
 
-# "x y width height" of window $1's client area grown by its frame. A window
-# without a frame is its client area: KWin tells no frame for a borderless window.
+# "x y width height" of window $1 with its frame, if any (none told for a borderless one).
 frame_geometry() {
   local left=0 right=0 top=0 bottom=0 x y width height
   read -r left right top bottom <<<"$(xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= //; s/,//gp')"
@@ -88,8 +81,8 @@ frame_geometry() {
   echo "$((x - ${left:-0})) $((y - ${top:-0})) $((width + ${left:-0} + ${right:-0})) $((height + ${top:-0} + ${bottom:-0}))"
 }
 
-# Fails unless window $2, called $1, comes to rest with its frame centred on the
-# rectangle $3 ("x y width height") raised by $4 pixels, give or take $5 pixels.
+# Fails unless window $2, called $1, rests with its frame centred on the rectangle $3
+# ("x y width height") raised by $4 pixels, give or take $5.
 expect_centred() {
   centred() {
     local -a r a
@@ -103,9 +96,8 @@ expect_centred() {
     fail "$1 at $(frame_geometry "$2"), not $4 pixels above the centre of $3 give or take $5"
 }
 
-# Checks the start-up window, then the main window's whole frame at rest 16 pixels
-# higher, centred on the area $1 give or take $2 pixels (the main window $3, if
-# given); sets startup_frame, main and main_frame.
+# The start-up window, then the main frame 16 pixels higher, centred on the area $1 give or
+# take $2 pixels (the main window $3, if given); sets startup_frame, main and main_frame.
 expect_both_windows_centred() {
   local startup
   startup=$(wait_for_window Form1 4000)

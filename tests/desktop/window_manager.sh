@@ -1,24 +1,57 @@
 #!/usr/bin/env bash
-# Usage: window_manager.sh WINDOW_MANAGER PROGRAM [busy]
-# A player's desktop under one window manager (openbox, kwin, xfwm4, mutter, icewm or
-# fluxbox), on one 1280 x 1024 monitor with the pointer in its middle; with "busy",
-# every core kept busy from before the program starts. The start-up window opens
-# centred on what the panels leave free (give or take 1 pixel) and the main window's
-# whole frame comes to rest 16 pixels above the centre (give or take 2); after INICIAR
-# "?" opens the About box centred over the main frame (give or take 4), which Return
-# closes; (REINICIAR) replays the start-up window and the main frame comes to rest in
-# its place again.
+# Usage: window_manager.sh WINDOW_MANAGER PROGRAM [busy | orca | two_monitors]
+# Under openbox, kwin, xfwm4, mutter, icewm or fluxbox, on a 1280 x 1024 monitor, the
+# start-up window opens centred on what the panels leave free (give or take 1 pixel), the
+# main window's frame rests 16 pixels above the centre (2); "?" opens the About box centred
+# over it (4), which Return closes; after (REINICIAR) both come to rest there again.
+# busy: every core kept busy. orca: Orca listening; "?" pressed as a screen reader does
+# returns at once, and not under the player's hand; Orca says Zumbilo, never Form1, then
+# BIENVENIDO, ELIGE UNA FIGURA, the verdict and the computer's figure. two_monitors: the
+# pointer on the primary, a 2560 x 1440 right of a 1280 x 1024, where both windows open
+# (the main frame within 1); started again with the pointer on the left, the program opens there.
 # shellcheck source-path=SCRIPTDIR
-source "$(dirname "$0")/desktop_lib.sh"
+here=$(dirname "$0")
+source "$here/desktop_lib.sh"
+wm=$1 mode=${3:-}
 
-wm=$1
-XVFB_SIZE=1280x1024 start_xvfb
+# Before the program, to hear the start-up window; ready once it listens on the
+# accessibility bus. With no speech synthesizer it still logs what it says.
+start_orca() {
+  HOME=$work_dir SPEECHD_CMD=/bin/false SPEECHD_ADDRESS="unix_socket:$work_dir/no-speech" \
+    orca --user-prefs "$(mktemp -d -p "$work_dir")" --debug-file "$work_dir/orca.debug" \
+    >"$work_dir/orca.log" 2>&1 &
+  orca_pid=$!
+  listening() {
+    local bus
+    bus=$(dbus-send --session --print-reply=literal --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress)
+    dbus-send --bus="${bus// /}" --print-reply --dest=org.a11y.atspi.Registry /org/a11y/atspi/registry \
+      org.a11y.atspi.Registry.GetRegisteredEvents 2>/dev/null | grep -q Window:Activate
+  }
+  wait_until 20000 "Orca did not start" listening
+}
+accessible() { /usr/bin/python3 "$here/accessible_tree.py" Zumbilo "$@"; }
+# Waits up to $1 ms for an accessible object matching "depth|role|name" $2 (a regular expression).
+wait_for_accessible() {
+  in_tree() { accessible >"$work_dir/accessible.log" 2>&1 && grep -qx -- "$1" "$work_dir/accessible.log"; }
+  wait_until "$1" "nothing accessible as \"$2\"" in_tree "$2"
+}
+
+if [[ $mode == two_monitors ]]; then
+  XVFB_SIZE=3840x1440 start_xvfb
+  # Xvfb's one output goes to the primary monitor.
+  xrandr --setmonitor left 1280/338x1024/270+0+0 none >/dev/null
+  xrandr --setmonitor '*primary' 2560/677x1440/381+1280+0 screen >/dev/null
+else
+  XVFB_SIZE=1280x1024 start_xvfb
+fi
 start_window_manager "$wm"
-[[ ${3:-} != busy ]] || keep_cores_busy 60
-area=$(work_area)
-xdotool mousemove 640 512
+area=$(work_area) pointer="640 512" main_give=2
+[[ $mode != two_monitors ]] || area="1280 0 2560 1440" pointer="2560 720" main_give=1
+[[ $mode != busy ]] || keep_cores_busy 60
+[[ $mode != orca ]] || { trap 'kill -KILL "${orca_pid:-}" 2>/dev/null || true; stop_everything' EXIT && start_orca; }
+xdotool mousemove $pointer
 start_program "$2"
-expect_both_windows_centred "$area" 1 2
+expect_both_windows_centred "$area" 1 $main_give
 first_startup=$startup_frame first_rest=$main_frame
 
 status() {
@@ -31,7 +64,12 @@ status_changed() { [[ $(status) != "$welcome" ]]; }
 click_in "$main" 92 132 # INICIAR
 wait_until 2000 "INICIAR did not start a play" status_changed
 
-click_in "$main" 156 196 # ?
+if [[ $mode == orca ]]; then
+  wait_for_accessible 2000 "2|status bar|ELIGE UNA FIGURA"
+  accessible "?" || fail "pressing ? did not return at once"
+else
+  click_in "$main" 156 196 # ?
+fi
 wait_until 4000 "no About box" about_box >/dev/null
 about=$(about_box)
 expect_centred "About box's frame" "$about" "$main_frame" 0 4
@@ -41,8 +79,34 @@ wait_until 2000 "the About box is not active" about_active
 xdotool key Return
 wait_until 2000 "the main window is not active again after the About box" main_active
 
-click_in "$main" 324 132 # (REINICIAR)
+if [[ $mode == orca ]]; then
+  xdotool key 5
+  wait_for_accessible 2000 "2|status bar|\(GANASTE\|PERDISTE\|EMPATASTE\)"
+  ! accessible "?" 2>/dev/null || fail "? pressed under the player's hand"
+  sleep 3 # Orca's time to speak the verdict
+  # Orca handles SIGTERM at its next event, a key say, and writes its log out once it ends.
+  kill -TERM "$orca_pid"
+  orca_ended() { xdotool key shift && ! kill -0 "$orca_pid" 2>/dev/null; }
+  wait_until 10000 "Orca did not end" orca_ended
+  spoken=$(grep -a "SPEECH OUTPUT: '" "$work_dir/orca.debug" | sed -E "s/^.*SPEECH OUTPUT: '//; s/' ?\{.*$//")
+  for words in "^Zumbilo " ^BIENVENIDO "^ELIGE UNA FIGURA" \
+    "^(GANASTE|PERDISTE|EMPATASTE)\. El ordenador sacó (PAPEL|TIJERAS|PIEDRA)\."; do
+    grep -qE -- "$words" <<<"$spoken" || fail "Orca did not say $words; it said: $spoken"
+  done
+  ! grep -q Form1 <<<"$spoken" || fail "Orca said Form1: $spoken"
+  echo "Orca said: $(tr '\n' '/' <<<"$spoken")"
+fi
+
+click_in "$main" 242 132 # (REINICIAR)'s panel, on the rim that the hand leaves uncovered
 wait_for_no_window ZUMBILO 2000
-expect_both_windows_centred "$area" 1 2
-echo "$wm${3:+ ($3)}: free area $area; start-up window at $first_startup, main frame at rest at $first_rest;" \
-  "About box at $about_frame; after (REINICIAR) start-up window at $startup_frame, main frame at $main_frame"
+expect_both_windows_centred "$area" 1 $main_give
+echo "$wm${mode:+ ($mode)}: free area $area; start-up window at $first_startup, main frame at rest at" \
+  "$first_rest; About box at $about_frame; after (REINICIAR) start-up window at $startup_frame," \
+  "main frame at $main_frame"
+
+if [[ $mode == two_monitors ]]; then
+  kill "$program_pid"
+  xdotool mousemove 640 512
+  start_program "$2"
+  expect_centred "start-up window on the left monitor" "$(wait_for_window Form1 2000)" "0 0 1280 1024" 0 1
+fi

@@ -1,10 +1,8 @@
-#include <QCoreApplication>
 #include <QKeyEvent>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "platform/qt/form_window.h"
 #include "program_test.h"
 
 namespace {
@@ -40,8 +38,7 @@ class FigureChoiceTest : public MainWindowTest {
     }
 };
 
-// The start panel, like its label, opens the first play; later its bare
-// part does nothing, in any state.
+// The start panel opens the first play like its label; later, nothing.
 TEST_F(FigureChoiceTest, startAndAPictureGoFromWelcomeThroughChoosingToShaking) {
     const auto panelCorner = [&] {
         const platform::PixelRect r = c().lblPlay[1].pixelRect();
@@ -94,9 +91,8 @@ TEST_F(FigureChoiceTest, startLabelOpensThePlayWithAnyButtonLetGoAnywhere) {
     }
 }
 
-// Any digit chooses by keypad column while the hands are still, the welcome
-// state included, and every key is then swallowed; while they shake, keys
-// are left as they came.
+// Digits choose by keypad column while the hands are still, and every key is
+// swallowed; while they shake, keys are left as they came.
 TEST_F(FigureChoiceTest, digitsChooseByKeypadColumnOnlyWhileTheHandsAreStill) {
     for (const int other : {int{'0'}, int{'a'}, int{'\r'}, 255}) {
         key(other);
@@ -116,8 +112,7 @@ TEST_F(FigureChoiceTest, digitsChooseByKeypadColumnOnlyWhileTheHandsAreStill) {
     }
 }
 
-// Digits held with Ctrl, Alt or the logo key are the desktop's shortcuts;
-// AltGr, Shift (digits on some layouts) and the keypad type as a plain key.
+// With Ctrl, Alt or the logo key, digits are the desktop's shortcuts.
 TEST_F(FigureChoiceTest, digitsHeldWithShortcutModifiersDoNotPlay) {
     const std::vector<std::pair<Qt::KeyboardModifier, bool>> cases{
         {Qt::NoModifier, true},      {Qt::KeypadModifier, true}, {Qt::GroupSwitchModifier, true},

@@ -14,9 +14,8 @@ constexpr float kDrawsScissors = 0.9F;
 
 using PlayTest = MainWindowTest;
 
-// The computer's hand cycles on every tick and shows its draw on the sixth;
-// only then does the player's hand open the next play, keeping the score and
-// the pictures the hands hold.
+// The computer's hand cycles each tick and shows its draw on the sixth; only
+// then does the player's hand open the next play, keeping score and pictures.
 TEST_F(PlayTest, computerHandShowsSixPicturesThenTheDrawOnTheSixthTick) {
     rt.random.script({kDrawsPaper});
     click(c().lblPlay[0]);
@@ -54,37 +53,43 @@ TEST_F(PlayTest, computerHandShowsSixPicturesThenTheDrawOnTheSixthTick) {
     EXPECT_EQ(c().Image2.Picture.get(), paper);
 }
 
-// Keys 7, 8 and 9 choose paper, scissors and rock; each row plays twice in
-// a row from the decided state, so the counter reads 2 or stays 0.
-TEST_F(PlayTest, allNinePairsGiveTheirVerdictAndAdvanceOneCounter) {
+// Keys 7, 8 and 9 choose paper, scissors and rock; each row plays eleven times
+// in a row from the decided state, so a counter reads 10, then 11, or stays 0.
+TEST_F(PlayTest, allNinePairsGiveTheirVerdictAndAdvanceOneCounterPastNine) {
     struct Pair {
         char key = 0;
         float draw = 0;
-        std::string verdict, wins, losses;
+        std::string verdict, scores;  // wins-losses after ten plays, then eleven
     };
-    const std::vector<Pair> pairs{
-        {'7', kDrawsPaper, "EMPATASTE", "0", "0"},    {'7', kDrawsScissors, "PERDISTE", "0", "2"},
-        {'7', kDrawsRock, "GANASTE", "2", "0"},       {'8', kDrawsPaper, "GANASTE", "2", "0"},
-        {'8', kDrawsScissors, "EMPATASTE", "0", "0"}, {'8', kDrawsRock, "PERDISTE", "0", "2"},
-        {'9', kDrawsPaper, "PERDISTE", "0", "2"},     {'9', kDrawsScissors, "GANASTE", "2", "0"},
-        {'9', kDrawsRock, "EMPATASTE", "0", "0"}};
+    const std::vector<Pair> pairs{{'7', kDrawsPaper, "EMPATASTE", "0-0 0-0"},
+                                  {'7', kDrawsScissors, "PERDISTE", "0-10 0-11"},
+                                  {'7', kDrawsRock, "GANASTE", "10-0 11-0"},
+                                  {'8', kDrawsPaper, "GANASTE", "10-0 11-0"},
+                                  {'8', kDrawsScissors, "EMPATASTE", "0-0 0-0"},
+                                  {'8', kDrawsRock, "PERDISTE", "0-10 0-11"},
+                                  {'9', kDrawsPaper, "PERDISTE", "0-10 0-11"},
+                                  {'9', kDrawsScissors, "GANASTE", "10-0 11-0"},
+                                  {'9', kDrawsRock, "EMPATASTE", "0-0 0-0"}};
     for (const auto& pair : pairs) {
         reload(principal());
-        rt.random.script({pair.draw, pair.draw});
-        for (int play = 0; play < 2; ++play) {
+        std::string scores;
+        for (int play = 1; play <= 11; ++play) {
+            rt.random.script({pair.draw});
             key(pair.key);
             ticks(6);
+            if (play >= 10) {
+                scores += (scores.empty() ? "" : " ") + c().lblWin.Caption.get() + "-" +
+                          c().lblLose.Caption.get();
+            }
         }
         EXPECT_EQ(c().lblGame.Caption.get(), pair.verdict) << pair.key << pair.draw;
-        EXPECT_EQ(c().lblWin.Caption.get(), pair.wins) << pair.key << pair.draw;
-        EXPECT_EQ(c().lblLose.Caption.get(), pair.losses) << pair.key << pair.draw;
+        EXPECT_EQ(scores, pair.scores) << pair.key << pair.draw;
     }
 }
 
-// A key-started play from the welcome state leaves the options hidden and
-// never sets Playing, so the player's hand answers at once while the
-// animation runs on underneath; a figure chosen then carries on from the
-// tick reached.
+// A key-started play from the welcome state never sets Playing: the player's
+// hand answers at once while the hands run on, and a figure chosen goes on
+// from the tick reached.
 TEST_F(PlayTest, handClickDuringAKeyStartedPlayOpensANewPlayWhileTheHandsRunOn) {
     rt.random.script({kDrawsRock, kDrawsRock});
     key('8');
@@ -103,8 +108,7 @@ TEST_F(PlayTest, handClickDuringAKeyStartedPlayOpensANewPlayWhileTheHandsRunOn) 
     ticks(1);
     EXPECT_EQ(c().lblGame.Caption.get(), "GANASTE");
 
-    // Without a new choice the verdict comes with both hands hidden, and the
-    // options stay uncovered.
+    // Without a new choice the verdict comes with both hands hidden.
     key('8');
     ticks(1);
     click(c().Image1);

@@ -4,7 +4,6 @@
 #include <QTimer>
 
 #include "platform/qt/dialog_about_box.h"
-#include "platform/qt/form_window.h"
 #include "program_test.h"
 
 namespace {
@@ -26,15 +25,13 @@ TEST_F(AboutBoxTest, questionMarkOpensTheBoxWithTitleTextAndIconEachTime) {
         EXPECT_EQ(shown.icon, principal().Icon());
     }
     EXPECT_FALSE(principal().Icon().empty());
-    // Once its first frame is drawn, the window shows the same icon to the
-    // desktop, in each of its sizes up to 128 pixels.
+    // After the first frame, the same icon for the desktop, up to 128 pixels.
     QCoreApplication::processEvents();
     EXPECT_EQ(windowOf(principal())->windowIcon().availableSizes().size(), 5);
     EXPECT_EQ(c().lblGame.Caption.get(), "ELIGE UNA FIGURA");
 }
 
-// Nothing of the game changes while the box is open: a running hands
-// animation and the slide wait for it to close, then go on a tick at a time.
+// The hands and the slide wait while the box is open, then go on a tick at a time.
 TEST_F(AboutBoxTest, theHandsAndTheSlideWaitWhileTheBoxIsOpen) {
     key('5');
     click(c().Image1);  // Playing is False: a new play opens while the hands go on
@@ -55,8 +52,7 @@ TEST_F(AboutBoxTest, theHandsAndTheSlideWaitWhileTheBoxIsOpen) {
     EXPECT_EQ(c().lblGame.Caption.get(), "GANASTE");  // scissors against the scripted paper
 }
 
-// The desktop's box, as the program shows it: modal over the main window,
-// titled with the title alone, the icon and both lines as plain text.
+// Modal over the main window: the title alone, the icon, both lines as plain text.
 TEST_F(AboutBoxTest, theDialogIsModalOverItsOwnerWithTheTitleIconAndBothLines) {
     QStringList seen;
     QTimer::singleShot(0, [&] {

@@ -2,18 +2,16 @@
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
 #include <QAccessible>
-#include <QCoreApplication>
 #include <QDialog>
 #include <QStringList>
+#include <algorithm>
 #include <memory>
 
-#include "platform/qt/form_window.h"
 #include "program_test.h"
 
 namespace {
 
-// Turns accessibility events on as a listening screen reader does; no public
-// call can: the desktop's bridge does it when assistive technology connects.
+// As a listening screen reader does; only the desktop's bridge can, publicly.
 void listenAsScreenReader(bool listening) {
     if (auto* accessibility = QGuiApplicationPrivate::platformIntegration()->accessibility()) {
         accessibility->setActive(listening);
@@ -22,16 +20,19 @@ void listenAsScreenReader(bool listening) {
 
 class AccessibilityTest : public MainWindowTest {
   protected:
-    QAccessibleInterface* windowInterface() {
-        return QAccessible::queryAccessibleInterface(windowOf(principal()));
+    QList<QAccessibleInterface*> children() {
+        QAccessibleInterface* window = QAccessible::queryAccessibleInterface(windowOf(principal()));
+        QList<QAccessibleInterface*> all;
+        for (int i = 0; i < window->childCount(); ++i) {
+            all << window->child(i);
+        }
+        return all;
     }
 
     // "name|role|pressable" for each child of the window, front to back.
     QStringList tree() {
         QStringList lines;
-        QAccessibleInterface* window = windowInterface();
-        for (int i = 0; i < window->childCount(); ++i) {
-            QAccessibleInterface* child = window->child(i);
+        for (QAccessibleInterface* child : children()) {
             const QAccessible::Role role = child->role();
             lines << child->text(QAccessible::Name) + "|" +
                          (role == QAccessible::Button      ? "button"
@@ -44,13 +45,11 @@ class AccessibilityTest : public MainWindowTest {
     }
 
     QAccessibleInterface* childNamed(const QString& name) {
-        QAccessibleInterface* window = windowInterface();
-        for (int i = 0; i < window->childCount(); ++i) {
-            if (window->child(i)->text(QAccessible::Name) == name) {
-                return window->child(i);
-            }
-        }
-        return nullptr;
+        const auto all = children();
+        const auto named = std::ranges::find_if(all, [&](QAccessibleInterface* child) {
+            return child->text(QAccessible::Name) == name;
+        });
+        return named != all.end() ? *named : nullptr;
     }
 
     static void press(QAccessibleInterface* control) {
@@ -61,9 +60,7 @@ class AccessibilityTest : public MainWindowTest {
     static void nextTurn() { QCoreApplication::processEvents(); }
 };
 
-// Only what the pointer reaches, front to back, named for what it is: the
-// options under the hands are not there, and nothing is pressable behind a
-// modal box.
+// What the pointer reaches, front to back, named; nothing pressable behind a modal box.
 TEST_F(AccessibilityTest, childrenAreWhatThePointerReachesFrontToBackNamedForWhatTheyAre) {
     const QPoint origin = windowOf(principal())->mapToGlobal(QPoint(0, 0));
     EXPECT_EQ(childNamed("INICIAR")->rect(), QRect(origin + QPoint(16, 120), QSize(153, 25)));
@@ -84,8 +81,7 @@ TEST_F(AccessibilityTest, childrenAreWhatThePointerReachesFrontToBackNamedForWha
                            "Ganadas: 1|text", "GANASTE|status", "VS.|text"}));
 }
 
-// A press clicks where the pointer would, on the next turn of the event loop,
-// so that a modal box it opens keeps nobody waiting.
+// A press clicks on the next turn of the event loop: a box it opens keeps nobody waiting.
 TEST_F(AccessibilityTest, pressClicksOnTheNextTurnWhereThePointerReachesTheControl) {
     // While the pointer holds a button down, the pointer's press comes first.
     const auto [x, y] = centreOf(c().lblGame);
@@ -107,8 +103,7 @@ TEST_F(AccessibilityTest, pressClicksOnTheNextTurnWhereThePointerReachesTheContr
     nextTurn();
     EXPECT_EQ(rt.aboutBox.shown.size(), 1U);
 
-    // Once the player's hand covers them, neither can be pressed, not even
-    // through an interface taken before.
+    // Covered by the player's hand, neither can be pressed, even through old interfaces.
     key('7');
     press(about);
     press(scissors);
@@ -117,8 +112,7 @@ TEST_F(AccessibilityTest, pressClicksOnTheNextTurnWhereThePointerReachesTheContr
     EXPECT_EQ(rt.aboutBox.shown.size(), 1U);
     EXPECT_EQ(c().Image1.Picture.get(), c().imgOpt[0].Picture.get());
 
-    // The computer's hand covers its panel's centre; the rim still restarts,
-    // and the unloaded window's interfaces are gone with it.
+    // The panel's rim restarts; the unloaded window's interfaces go with it.
     ticks(6);
     const QAccessible::Id id = QAccessible::uniqueId(about);
     press(childNamed("Panel del ordenador: REINICIAR"));
@@ -127,10 +121,8 @@ TEST_F(AccessibilityTest, pressClicksOnTheNextTurnWhereThePointerReachesTheContr
     EXPECT_EQ(QAccessible::accessibleInterface(id), nullptr);
 }
 
-// A screen reader hears the status line's every new message, the welcome
-// when the window first comes forward, and after the verdict the computer's
-// figure and the score, in one announcement; a control it knows tells it of
-// its new name.
+// A screen reader hears each new status, the verdict with the computer's figure
+// and the score; a control it knows tells it of its new name.
 TEST_F(AccessibilityTest, statusLineAnnouncesWelcomeChoiceAndVerdictWithFigureAndScore) {
     static QStringList heard;
     static QStringList renamed;

@@ -1,10 +1,7 @@
-#include <QCoreApplication>
-#include <QImage>
 #include <QPaintEvent>
 #include <algorithm>
 
 #include "platform/qt/form_painter.h"
-#include "platform/qt/form_window.h"
 #include "program_test.h"
 
 namespace {
@@ -36,9 +33,8 @@ class PixelsTest : public MainWindowTest {
     }
 };
 
-// The status strip's frame in front of the opaque status label; both panels
-// red inside a one-pixel dark frame drawn within their 169 pixels; the
-// captions in their colours, the counters' grey never shown.
+// The status strip's frame over its label; both panels red inside a dark frame
+// within their 169 pixels; the captions in their colours, never the counters' grey.
 TEST_F(PixelsTest, welcomeShowsTheStatusStripAndTwoFramedPanelsWithTheirCaptions) {
     const QImage image = drawn();
     expectPixels(
@@ -55,9 +51,8 @@ TEST_F(PixelsTest, welcomeShowsTheStatusStripAndTwoFramedPanelsWithTheirCaptions
     EXPECT_EQ(countIn(image, c().imgOpt[0], kWhite), 0);  // still hidden
 }
 
-// The 170-pixel paper and the 180-pixel rock both fill the hands' 153-pixel
-// squares exactly, black on white, in front of the panels' red rims; a
-// pressed hand shows a one-pixel black border inside its square.
+// The paper and the rock fill the hands' 153-pixel squares exactly, over the
+// panels' red rims; a pressed hand has a one-pixel black border inside.
 TEST_F(PixelsTest, handsFillTheirSquaresInFrontOfThePanelsAndAPressBordersThem) {
     rt.random.script({0.1F});  // the rock
     key('7');
@@ -89,8 +84,7 @@ TEST_F(PixelsTest, handsFillTheirSquaresInFrontOfThePanelsAndAPressBordersThem) 
     EXPECT_NE(inside(c().Image1), inside(c().Image2));
 }
 
-// Hovering a figure fills its option shape solid under the mask rule: the
-// picture's white turns grey, its black stays black, its edge dark red.
+// A hovered figure's white turns grey, its black stays black, its edge dark red.
 TEST_F(PixelsTest, hoveredOptionPictureTurnsGreyWhereWhiteAndStaysBlackWhereBlack) {
     click(c().lblPlay[0]);
     const QImage plain = drawn();
@@ -116,16 +110,14 @@ TEST_F(PixelsTest, hoveredOptionPictureTurnsGreyWhereWhiteAndStaysBlackWhereBlac
     EXPECT_EQ(plain.pixelColor(rock.x + 30, rock.y + 1), kWhite);
 }
 
-// At twice the resolution the window draws at its logical places, with
-// outlines one logical pixel wide.
+// At twice the resolution outlines stay one logical pixel wide.
 TEST_F(PixelsTest, atScaleTwoOutlinesStayOneLogicalPixelWide) {
     EXPECT_EQ(drawn(2.0).size(), QSize(834, 450));
     expectPixels(drawn(2.0),
                  {{15, 240, kWindow}, {16, 240, kFrame}, {17, 240, kFrame}, {18, 240, kPanel}});
 }
 
-// A hands tick repaints the computer's hand and nothing else; writing a
-// property the value it already has repaints nothing at all.
+// A hands tick repaints the computer's hand alone; an unchanged value, nothing.
 TEST_F(PixelsTest, onlyWhatChangesIsRepainted) {
     rt.clock.advance(200);  // let the slide finish
     PaintRecorder recorder;

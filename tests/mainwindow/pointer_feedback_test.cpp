@@ -12,8 +12,7 @@ using platform::kNoBorder;
 
 class PointerFeedbackTest : public MainWindowTest {
   protected:
-    // Which text buttons are dark ('p'lay, 'r'eset, 'a'bout) and which option
-    // shapes are solid ('1' to '3'), as one short string.
+    // The dark text buttons ('p'lay, 'r'eset, 'a'bout) and solid shapes ('1' to '3').
     std::string hover() {
         constexpr auto kDark = platform::RGB(64, 0, 0);
         const auto lit = [](bool on, char name) { return on ? std::string(1, name) : ""; };
@@ -31,9 +30,8 @@ class PointerFeedbackTest : public MainWindowTest {
     }
 };
 
-// Each move is followed by the hover state it leaves: passive areas clear
-// everything, a text button or its panel darkens its label alone, and a
-// figure picture fills its own shape and leaves the labels as they were.
+// Passive areas clear everything, a text button or its panel darkens its label
+// alone, a figure fills its own shape and leaves the labels as they were.
 TEST_F(PointerFeedbackTest, eachMoveLeavesTheHoverStateOfItsTable) {
     click(c().lblPlay[0]);  // the options are shown from the first new play on
     const std::vector<std::pair<std::function<void()>, std::string>> moves{
@@ -71,9 +69,8 @@ TEST_F(PointerFeedbackTest, eachMoveLeavesTheHoverStateOfItsTable) {
     EXPECT_EQ(c().lblPlay[1].ForeColor.get(), platform::RGB(0, 0, 0));
 }
 
-// Any button borders what it presses until it is let go, wherever: the
-// start panel while its label is up, the option picture, the player's hand,
-// and for the restart label its panel.
+// Any button borders what it presses until it is let go, wherever (for a
+// label, its panel).
 TEST_F(PointerFeedbackTest, pressBordersComeWithAnyButtonAndGoAtTheRelease) {
     const auto [playX, playY] = centreOf(c().lblPlay[0]);
     principal().mouseDown(playX, playY, platform::kLeftButton, 0);
@@ -105,8 +102,7 @@ TEST_F(PointerFeedbackTest, pressBordersComeWithAnyButtonAndGoAtTheRelease) {
     principal().mouseUp(-50, 900, platform::kLeftButton, 0);  // outside the window
     EXPECT_EQ(c().Image1.BorderStyle.get(), kNoBorder);
 
-    // A mouse's back and forward buttons are not the handlers': they press
-    // nothing and capture nothing.
+    // Back and forward buttons press and capture nothing.
     principal().mouseDown(x, y, 8, 0);
     principal().mouseUp(x, y, 8, 0);
     EXPECT_EQ(c().Image1.BorderStyle.get(), kNoBorder);

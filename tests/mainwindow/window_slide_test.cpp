@@ -1,22 +1,71 @@
 #include <private/qguiapplication_p.h>
+#include <qpa/qplatformnativeinterface.h>
 #include <qpa/qwindowsysteminterface.h>
-#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QJsonObject>
 #include <QWindow>
 #include <array>
 
-#include "platform/qt/form_window.h"
 #include "program_test.h"
+
+class QOffscreenPlatformNativeInterface;
 
 namespace {
 
-class WindowSlideTest : public MainWindowTest {
+// Offscreen stands in for a window manager: it frames a shown window two
+// pixels all round, and the test reports the moves a window manager makes.
+class PlacementTest : public ProgramTest {
+  protected:
+    QWindow& native() { return *windowOf(principal())->windowHandle(); }
+    // The window manager reports the window's client area at a place.
+    void reportClientAt(QPoint client) {
+        QWindowSystemInterface::handleGeometryChange<QWindowSystemInterface::SynchronousDelivery>(
+            &native(), QRect(client, native().geometry().size()));
+    }
+    QPoint framePlace() { return windowOf(principal())->frameGeometry().topLeft(); }
+    QPoint formPlace() {
+        return {platform::toPixels(principal().Left), platform::toPixels(principal().Top)};
+    }
+    // Where the window's whole frame is centred on the screen.
+    QPoint centredByFrame() {
+        const platform::PixelRect area = rt.windows.screenArea();
+        const QSize frame = windowOf(principal())->frameGeometry().size();
+        return {area.x + (area.width - frame.width()) / 2,
+                area.y + (area.height - frame.height()) / 2};
+    }
+    // A button in the client area, over INICIAR.
+    void pressInTheWindow(QEvent::Type type) {
+        const auto [x, y] = centreOf(c().lblPlay[0]);
+        const Qt::MouseButtons held =
+            type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
+        QWindowSystemInterface::handleMouseEvent<QWindowSystemInterface::SynchronousDelivery>(
+            &native(), QPointF(x, y), native().mapToGlobal(QPointF(x, y)), held, Qt::LeftButton,
+            type);
+    }
+    void slideTicks(int n) { rt.clock.advance(20LL * n); }
+    // Through offscreen's own configuration; framed again after each test.
+    static void frameNewWindows(bool framed) {
+        using Offscreen = QOffscreenPlatformNativeInterface*;
+        QPlatformNativeInterface* const native = QGuiApplication::platformNativeInterface();
+        const auto resource = [native](const char* name) {
+            return native->nativeResourceForIntegration(name);
+        };
+        QJsonObject settings = reinterpret_cast<QJsonObject (*)(Offscreen)>(
+            resource("configuration"))(reinterpret_cast<Offscreen>(native));
+        settings[QStringLiteral("windowFrameMargins")] = framed;
+        reinterpret_cast<void (*)(const QJsonObject&, Offscreen)>(resource("setConfiguration"))(
+            settings, reinterpret_cast<Offscreen>(native));
+    }
+    void TearDown() override { frameNewWindows(true); }
+};
+
+class WindowSlideTest : public PlacementTest {
   protected:
     void SetUp() override {
-        MainWindowTest::SetUp();
+        handOff();
         centredTop = principal().Top;
         centredLeft = principal().Left;
     }
-    void slideTicks(int n) { rt.clock.advance(20LL * n); }
 
     platform::Twips centredTop = 0;
     platform::Twips centredLeft = 0;
@@ -37,76 +86,81 @@ TEST_F(WindowSlideTest, sevenTicksSixUpOneDownThenTheTimerStops) {
     EXPECT_EQ(principal().Top.get(), centredTop - 240);
 }
 
-using FirstShowTest = ProgramTest;
+using FirstShowTest = PlacementTest;
 
-// The window system tells the frame (offscreen, two pixels all round) once
-// the window is shown; the window then moves so that its whole frame is
-// centred, keeping a step made in the meantime. Top is the frame's top.
-
-TEST_F(FirstShowTest, theMainWindowIsCentredByItsFrameOnceTheFrameIsKnown) {
-    rt.clock.advance(kHandOffMs + 20);  // the hand-off and the slide's first step
-    QCoreApplication::processEvents();
+// The window manager's own placing of the new window, reported late (at the
+// corner, where the unframed window was asked to be, where its policy puts it),
+// is no drag: the window goes back to the form's place each time. Once the
+// frame is known the whole frame is centred, keeping the step made meanwhile,
+// and comes to rest 16 pixels above. Top is the frame's top.
+TEST_F(FirstShowTest, theMainWindowIsCentredByItsFrameAndTheWindowManagersPlacingIsNoDrag) {
+    rt.clock.advance(kHandOffMs + 20);  // shown, one step made, nothing reported yet
     const platform::PixelRect area = rt.windows.screenArea();
-    const QRect frame = windowOf(principal())->frameGeometry();
-    ASSERT_GT(frame.height(), 225);
-    const QPoint centred(area.x + (area.width - frame.width()) / 2,
-                         area.y + (area.height - frame.height()) / 2);
-    EXPECT_EQ(frame.topLeft(), centred - QPoint(0, 4));
-    EXPECT_EQ(principal().Left.get(), platform::toTwips(centred.x()));
-    EXPECT_EQ(principal().Top.get(), platform::toTwips(centred.y() - 4));
+    const QSize size = native().geometry().size();
+    const QPoint askedUnframed(area.x + (area.width - size.width()) / 2,
+                               area.y + (area.height - size.height()) / 2);
+    for (const QPoint client : {QPoint(0, 0), askedUnframed, QPoint(300, 300)}) {
+        reportClientAt(client);
+    }
+    EXPECT_EQ(framePlace(), formPlace());
+    QCoreApplication::processEvents();
+    ASSERT_GT(windowOf(principal())->frameGeometry().height(), 225);
+    EXPECT_EQ(framePlace(), centredByFrame() - QPoint(0, 4));
+    EXPECT_EQ(formPlace(), centredByFrame() - QPoint(0, 4));
+    slideTicks(6);
+    EXPECT_EQ(framePlace(), centredByFrame() - QPoint(0, 16));
+    EXPECT_EQ(formPlace(), centredByFrame() - QPoint(0, 16));
 
-    // A fixed single border: a title bar that closes, and no resizing.
     const QWidget& window = *windowOf(principal());
     EXPECT_EQ(window.minimumSize(), window.maximumSize());
     EXPECT_TRUE(window.windowFlags().testFlag(Qt::WindowCloseButtonHint));
     EXPECT_FALSE(window.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
 }
 
-// A window manager maps, frames and places a new window on its own, and the
-// window system reports that late, once the window has moved by its frame
-// and made a step: at the screen's corner, then where the client area was
-// asked to be before the frame was known, then where the window manager's
-// policy would have it. No button is held, so none of it is the player's: the
-// window goes back where the form has it each time, and comes to rest 16
-// pixels above the place centred by its frame.
-TEST_F(FirstShowTest, theWindowManagersOwnPlacementOfTheNewWindowIsNoDrag) {
-    rt.clock.advance(kHandOffMs + 20);  // shown, one step made, nothing reported yet
-    const platform::PixelRect area = rt.windows.screenArea();
-    QWindow& native = *windowOf(principal())->windowHandle();
-    const QSize size = native.geometry().size();
-    const QPoint askedUnframed(area.x + (area.width - size.width()) / 2,
-                               area.y + (area.height - size.height()) / 2);
-    for (const QPoint client : {QPoint(0, 0), askedUnframed, QPoint(300, 300)}) {
-        QWindowSystemInterface::handleGeometryChange<QWindowSystemInterface::SynchronousDelivery>(
-            &native, QRect(client, size));
+// Once placed, a move without a button on the title bar (a step reported
+// late, a button held in the window, the keyboard, a tiling shortcut) leaves
+// the window where it was put and the form's place alone; the next step, if
+// any, goes on from the form's place.
+TEST_F(WindowSlideTest, movesOnceThePlacementIsOverAreNoDragAndTheSlideGoesOn) {
+    const struct {
+        const char* name;
+        int ticksBefore;
+        bool buttonHeldInTheWindow;
+        bool lateReportOfTheFirstStep;
+    } cases[] = {{"aStepReportedAfterTheSlide", 7, false, true},
+                 {"aStepReportedWithAButtonHeldInTheWindow", 2, true, true},
+                 {"aKeyboardMoveDuringTheSlide", 2, false, false},
+                 {"aTilingMoveAtRest", 7, false, false}};
+    for (const auto& move : cases) {
+        SCOPED_TRACE(move.name);
+        reload(principal());
+        QCoreApplication::processEvents();
+        slideTicks(1);
+        const QPoint firstStep = native().geometry().topLeft();
+        slideTicks(move.ticksBefore - 1);
+        QCoreApplication::processEvents();
+        const QPoint formBefore = formPlace();
+        if (move.buttonHeldInTheWindow) {
+            pressInTheWindow(QEvent::MouseButtonPress);
+        }
+        const QPoint movedTo = move.lateReportOfTheFirstStep ? firstStep : QPoint(40, 50);
+        reportClientAt(movedTo);
+        EXPECT_EQ(native().geometry().topLeft(), movedTo);
+        EXPECT_EQ(formPlace(), formBefore);
+        slideTicks(7 - move.ticksBefore);
+        if (move.buttonHeldInTheWindow) {
+            pressInTheWindow(QEvent::MouseButtonRelease);
+        }
+        EXPECT_EQ(principal().Top.get(), centredTop - 240);
+        EXPECT_EQ(principal().Left.get(), centredLeft);
+        if (move.ticksBefore < 7) {
+            EXPECT_EQ(framePlace(), formPlace());
+        }
     }
-    EXPECT_EQ(windowOf(principal())->frameGeometry().topLeft(),
-              QPoint(platform::toPixels(principal().Left), platform::toPixels(principal().Top)));
-    rt.clock.advance(20 * 6);
-    QCoreApplication::processEvents();
-    const QRect frame = windowOf(principal())->frameGeometry();
-    const QPoint centred(area.x + (area.width - frame.width()) / 2,
-                         area.y + (area.height - frame.height()) / 2);
-    EXPECT_EQ(frame.topLeft(), centred - QPoint(0, 16));
-    EXPECT_EQ(principal().Top.get(), platform::toTwips(centred.y() - 16));
-    EXPECT_EQ(principal().Left.get(), platform::toTwips(centred.x()));
 }
 
-// Under a window manager the window system reports each move some time
-// after it was asked for, maybe after the slide has ended: that late report
-// is no drag by the player, and the window stays where the slide left it.
-// A drag by the player, with a button held on the title bar, is where the
-// steps go on from.
-TEST_F(WindowSlideTest, aLateReportOfAStepMovesNothingButADragDoes) {
-    QWindow& native = *windowOf(principal())->windowHandle();
-    slideTicks(1);
-    const QRect firstStep = native.geometry();
-    slideTicks(6);
-    QWindowSystemInterface::handleGeometryChange<QWindowSystemInterface::SynchronousDelivery>(
-        &native, firstStep);
-    EXPECT_EQ(principal().Top.get(), centredTop - 240);
-
-    reload(principal());
+// A drag by the title bar is where the steps go on from.
+TEST_F(WindowSlideTest, aDragByTheTitleBarIsWhereTheStepsGoOnFrom) {
     slideTicks(2);
     QGuiApplicationPrivate::mouse_buttons = Qt::LeftButton;  // on the title bar
     windowOf(principal())->move(windowOf(principal())->pos().x(), 100);
@@ -115,8 +169,21 @@ TEST_F(WindowSlideTest, aLateReportOfAStepMovesNothingButADragDoes) {
     EXPECT_EQ(principal().Top.get(), 1500 - 4 * 60 + 120);
 }
 
-// The step count outlives the window: a slide cut short by a restart
-// resumes at the next load.
+// A restart's window reported before it is framed (as fluxbox does) is
+// centred by the frame of the last load.
+TEST_F(WindowSlideTest, aRestartFirstReportedWithoutAFrameKeepsTheFrameOfTheLastLoad) {
+    const platform::Twips height = principal().Height();
+    frameNewWindows(false);
+    restart();
+    handOff();
+    ASSERT_TRUE(mainShown());
+    EXPECT_EQ(windowOf(principal())->frameGeometry(), windowOf(principal())->geometry());
+    EXPECT_EQ(principal().Height(), height);
+    EXPECT_EQ(principal().Top.get(), centredTop);
+    EXPECT_EQ(principal().Left.get(), centredLeft);
+}
+
+// A slide cut short by a restart resumes at the next load.
 TEST_F(WindowSlideTest, restartAfterKStepsGivesSixMinusKStepsUpAndOneDown) {
     for (int k = 1; k <= 5; ++k) {
         slideTicks(k);

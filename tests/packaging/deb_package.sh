@@ -1,8 +1,6 @@
 #!/usr/bin/env bash
-# Makes the .deb from the built tree into an emptied OUT-DIR and checks its
-# name, control fields and contents (the files in EXPECTED and the further
-# arguments, under /usr), that its desktop entry starts the program it holds,
-# and that lintian finds no error and no warning in it:
+# Makes the .deb into an emptied OUT-DIR: its name, control fields and files (those listed,
+# under /usr), a desktop entry starting the program it holds, and lintian silent:
 # deb_package.sh BUILD-DIR OUT-DIR VERSION EXPECTED [FILE...]
 set -euo pipefail
 build_dir=$1 out_dir=$2 version=$3 expected=$4

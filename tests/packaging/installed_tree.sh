@@ -1,9 +1,7 @@
 #!/usr/bin/env bash
-# Installs the built tree into an emptied PREFIX and checks what it lays down:
-# exactly the files in EXPECTED and the further arguments, the program among
-# them executable; a valid desktop entry; valid metainfo whose newest release
-# is VERSION, dated; and at each size an N x N icon that is the .ico's 32-bit
-# picture (8-bit RGBA with semi-transparent edges), not one of its paletted ones.
+# Installs into an emptied PREFIX: exactly the files listed, the program executable, a
+# valid desktop entry and metainfo whose newest release is VERSION, dated, and icons from
+# the .ico's 32-bit pictures (RGBA with semi-transparent edges), not its paletted ones.
 # installed_tree.sh BUILD-DIR PREFIX VERSION APP-ID EXPECTED [FILE...]
 set -euo pipefail
 build_dir=$1 prefix=$2 version=$3 app_id=$4 expected=$5

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QImageReader>
 #include <map>
+#include <utility>
 
 namespace {
 
@@ -13,8 +14,7 @@ QByteArray logoIco() {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// Qt's icon plugin reads every entry; the full-colour ones are those with an
-// alpha channel. The desktop is given exactly those, one per size.
+// Exactly the entries with an alpha channel, one per size, as Qt's plugin reads them.
 TEST(IcoReader, readsEveryFullColourEntryAsQtsIconPluginDoes) {
     std::map<int, QImage> expected;
     QImageReader plugin(QStringLiteral(":/pictures/logo.ico"), "ico");
@@ -33,8 +33,7 @@ TEST(IcoReader, readsEveryFullColourEntryAsQtsIconPluginDoes) {
     EXPECT_EQ(read, expected);
 }
 
-// Cut short (half-way through the 128-pixel bitmap), the entries still whole
-// are read and none past the end; none wider than asked for.
+// Cut short, the entries still whole are read; none wider than asked for.
 TEST(IcoReader, aTruncatedFileGivesOnlyItsWholeEntriesUpToTheLargestAsked) {
     const QByteArray whole = logoIco();
     const struct {
@@ -51,6 +50,30 @@ TEST(IcoReader, aTruncatedFileGivesOnlyItsWholeEntriesUpToTheLargestAsked) {
     for (const auto& [length, largest, images] : cases) {
         EXPECT_EQ(platform::fullColourIcoImages(whole.first(length), largest).size(), images)
             << length << " " << largest;
+    }
+}
+
+// Cut inside an entry, nothing of it nor past the end is read. Three entries over
+// 16 pixels wide hold a 1 x 1 bitmap; the size and place of the fourth, pointing
+// at it, lie past every cut.
+TEST(IcoReader, aFileCutInsideAnEntryReadsNoPartOfItNorPastTheEnd) {
+    QByteArray ico(70, '\0');
+    for (const auto& [at, value] : {std::pair{2, 1},
+                                    {4, 4},
+                                    {6, 40},
+                                    {10, 1},
+                                    {14, 2},
+                                    {18, 1},
+                                    {20, 32},
+                                    {54, 1},
+                                    {62, 48},
+                                    {66, 6}}) {
+        ico[at] = static_cast<char>(value);
+    }
+    ASSERT_EQ(platform::fullColourIcoImages(ico, 16).size(), 1U);
+    for (qsizetype cut = 55; cut < ico.size(); ++cut) {
+        const auto cutOff = QByteArray::fromRawData(ico.constData(), cut);
+        EXPECT_TRUE(platform::fullColourIcoImages(cutOff, 16).isEmpty()) << cut;
     }
 }
 

@@ -7,9 +7,8 @@
 
 namespace {
 
-// Reseeded before every draw, as the game does: the draws stay in [0, 1),
-// reach both ends of it and give each third as often, and reseeding within
-// one tick of the clock still gives a fresh draw.
+// Reseeded before every draw: in [0, 1), reaching both ends, each third as
+// often, and fresh within one tick of the clock.
 TEST(ClockSeededRandom, reseededDrawsFillTheUnitIntervalInEqualThirds) {
     platform::ClockSeededRandom random;
     std::vector<float> draws(60000);

@@ -1,6 +1,4 @@
-#include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QEvent>
 #include <cstdlib>
 #include <initializer_list>
@@ -11,13 +9,11 @@
 #include <string>
 
 #include "platform/qt/form_painter.h"
-#include "platform/qt/form_window.h"
 #include "program_test.h"
 
 namespace {
 
-// Whatever the input, the main window shows a state its handlers can reach:
-// what broke, or nothing.
+// What broke of the states the main window's handlers can reach, or nothing.
 std::string brokenRule(game::frmPrincipal& form) {
     const auto& c = form.c();
     const std::string& status = c.lblGame.Caption;
@@ -45,8 +41,7 @@ std::string brokenRule(game::frmPrincipal& form) {
     return {};
 }
 
-// Random presses, releases, moves, keys, waits and closes on both windows,
-// with the state checked after every event and every timer tick.
+// Random input on both windows, the state checked after every event and tick.
 class RandomInput {
   public:
     explicit RandomInput(std::uint64_t seed) : random_(seed) { startRun(); }
@@ -83,8 +78,7 @@ class RandomInput {
         }
         check("event");
         if (events % 64 == 0) {
-            // What the event loop does meanwhile: deliver window events,
-            // delete the windows of unloaded forms, paint.
+            // As the event loop does: window events, deletions, painting.
             QCoreApplication::processEvents();
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             if (form.loaded()) {
@@ -116,9 +110,8 @@ class RandomInput {
         };
     }
 
-    // Only the sixth tick of the hands advances a counter, by one, and a fresh
-    // load starts the score again; ticks due while the About box was open run
-    // when it closes.
+    // Only the hands' sixth tick adds one to a counter (those due under the About
+    // box run as it closes); a fresh load starts at 0.
     void check(const char* after) {
         auto& principal = run_->windows.principal;
         if (!principal || !principal->loaded()) {

@@ -1,7 +1,6 @@
 #include <QEvent>
 #include <fstream>
 
-#include "platform/qt/form_window.h"
 #include "program_test.h"
 
 namespace {
@@ -11,9 +10,7 @@ long residentKiB() {
     std::string field;
     while (status >> field && field != "VmRSS:") {
     }
-    long kib = -1;
-    status >> kib;
-    return kib;
+    return status >> field ? std::stol(field) : -1;
 }
 
 constexpr float kPaper = 0.5F;  // the computer's draw
@@ -39,8 +36,8 @@ class RestartTest : public ProgramTest {
     }
 };
 
-// The restart replays the same sequence and brings back a fresh main window
-// with a cleared score; the program never ends in between.
+// The same sequence again, then a fresh main window with a cleared score; the
+// program never ends in between.
 TEST_F(RestartTest, replaysTheSequenceAndBringsBackAFreshMainWindow) {
     handOff();
     rt.random.script({kPaper, kPaper});
@@ -71,8 +68,8 @@ TEST_F(RestartTest, replaysTheSequenceAndBringsBackAFreshMainWindow) {
     EXPECT_EQ(ticksToVerdict(), 6);
 }
 
-// A restart k ticks into the hands leaves TickCount at k, so the next
-// window's first verdict comes on its (6 - k)-th tick.
+// A restart k ticks into the hands: the next window's first verdict comes on
+// its (6 - k)-th tick.
 TEST_F(RestartTest, restartDuringTheHandsCarriesTheTickCountOver) {
     for (int k = 1; k <= 5; ++k) {
         handOff();
@@ -88,8 +85,8 @@ TEST_F(RestartTest, restartDuringTheHandsCarriesTheTickCountOver) {
     }
 }
 
-// A restart from the choosing state carries Playing over: in a play started
-// by a digit from the welcome state, the player's hand waits for the verdict.
+// Playing carried over from the choosing state: in a play started by a digit
+// from the welcome state, the player's hand waits for the verdict.
 TEST_F(RestartTest, playingCarriedOverBlocksThePlayersHandUntilTheVerdict) {
     handOff();
     click(c().lblPlay[0]);
@@ -105,17 +102,15 @@ TEST_F(RestartTest, playingCarriedOverBlocksThePlayersHandUntilTheVerdict) {
     EXPECT_EQ(c().lblGame.Caption.get(), "ELIGE UNA FIGURA");
 }
 
-// Every restart loads both windows anew: a thousand of them, each after a
-// play, leave nothing behind. Under AddressSanitizer freed memory waits in
-// quarantine, so LeakSanitizer checks the heap there instead.
+// A thousand restarts after a play leave nothing behind. (Under AddressSanitizer
+// freed memory waits in quarantine; LeakSanitizer checks the heap there.)
 TEST_F(RestartTest, aThousandRestartsLeaveResidentMemoryWhereItWas) {
     const auto restartAfterAPlay = [&] {
         handOff();
         startPlay(kPlayerScissors);
         ticks(6);
         restart();
-        // What the event loop does between inputs: window-system events are
-        // handled and the windows of unloaded forms deleted.
+        // As the event loop does between inputs.
         QCoreApplication::processEvents();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     };

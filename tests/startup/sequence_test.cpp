@@ -1,4 +1,6 @@
 #include <algorithm>
+#include <ostream>
+#include <string>
 #include <tuple>
 
 #include "program_test.h"
@@ -17,9 +19,8 @@ std::tuple<float, float, float, float, platform::Color, bool> stateOf(const plat
     return {s.Left, s.Top, s.Width, s.Height, s.BackColor, s.Visible};
 }
 
-// Tick by tick: the title darkens ten grey levels to black and Timer1 stops
-// on its 26th tick; the bands grow one step a tick for 40 ticks, the square
-// shows where they cross from tick 35, and tick 41 starts the hand-off timer.
+// The title darkens ten grey levels a tick, the bands grow for 40 ticks, the
+// square shows from tick 35, and tick 41 starts the hand-off timer.
 TEST_F(SequenceTest, everyTickOfTheTitleFadeAndTheBands) {
     for (int n = 1; n <= 41; ++n) {
         sequenceTicks(1);
@@ -43,16 +44,19 @@ TEST_F(SequenceTest, everyTickOfTheTitleFadeAndTheBands) {
 }
 
 struct ExitPress {
+    const char* name;
     std::int64_t at;  // ms after the load
     int button;
     int releaseDx, releaseDy;  // from the press
 };
+void PrintTo(const ExitPress& press, std::ostream* out) {
+    *out << press.name;
+}
 
 class ExitLabelTest : public ProgramTest, public ::testing::WithParamInterface<ExitPress> {};
 
-// At any moment, with any button let go anywhere: the grey box shows while
-// the button is held and the sequence runs on, the release clears it, and
-// the click ends the program before the main window is ever shown.
+// Any moment, any button let go anywhere: a grey box while held, and the click
+// ends the program before the main window shows.
 TEST_P(ExitLabelTest, anyPressEndsTheProgramAndTheMainWindowIsNeverShown) {
     const ExitPress press = GetParam();
     const auto [x, y] = centreOf(s().lblEsc);
@@ -70,13 +74,14 @@ TEST_P(ExitLabelTest, anyPressEndsTheProgramAndTheMainWindowIsNeverShown) {
     EXPECT_FALSE(mainShown());
 }
 
-// At load, mid-fade, as the square shows, in the pause, and let go 1 ms
-// before the hand-off.
-INSTANTIATE_TEST_SUITE_P(AnyMomentAnyButton, ExitLabelTest,
-                         ::testing::Values(ExitPress{0, platform::kLeftButton, 0, 0},
-                                           ExitPress{500, platform::kMiddleButton, 0, 0},
-                                           ExitPress{1030, platform::kRightButton, 0, 0},
-                                           ExitPress{1500, platform::kLeftButton, -100, 100},
-                                           ExitPress{1529, platform::kLeftButton, 0, 0}));
+INSTANTIATE_TEST_SUITE_P(
+    AnyMomentAnyButton, ExitLabelTest,
+    ::testing::Values(
+        ExitPress{"atLoad_leftButton", 0, platform::kLeftButton, 0, 0},
+        ExitPress{"midFade_middleButton", 500, platform::kMiddleButton, 0, 0},
+        ExitPress{"asTheSquareShows_rightButton", 1030, platform::kRightButton, 0, 0},
+        ExitPress{"inThePause_leftButtonLetGoElsewhere", 1500, platform::kLeftButton, -100, 100},
+        ExitPress{"letGo1msBeforeTheHandOff_leftButton", 1529, platform::kLeftButton, 0, 0}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

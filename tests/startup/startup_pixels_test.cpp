@@ -1,4 +1,3 @@
-#include <QImage>
 #include <QSet>
 #include <algorithm>
 #include <vector>
@@ -11,8 +10,7 @@ namespace {
 const QColor kBandRed(240, 28, 36);
 const QColor kCrossingRed(180, 14, 18);
 
-// The window is 521 x 297 pixels; the vertical band's column is x 32 to 64,
-// the horizontal band's row y 216 to 248.
+// 521 x 297 pixels; the bands at x 32 to 64 and y 216 to 248.
 class StartupPixelsTest : public ProgramTest {
   protected:
     QImage drawn() { return platform::renderForm(inicio()); }
@@ -33,9 +31,8 @@ class StartupPixelsTest : public ProgramTest {
     }
 };
 
-// The one-pixel band seeds lie on the edges, under the black frame; the
-// title is white on white, the "x" black. Carlito stands in for Calibri with
-// its metrics: the title sizes itself to the 630 twips reserved for its line.
+// The band seeds lie under the frame; the title white on white, the "x" black,
+// and in Carlito, Calibri's metrics, the title fits the 630 twips of its line.
 TEST_F(StartupPixelsTest, atLoadTheFrameHidesTheBandSeedsAndTheTitleIsWhiteOnWhite) {
     const QImage image = drawn();
     expectFrameWhereTheBandsEnd(image);
@@ -47,8 +44,7 @@ TEST_F(StartupPixelsTest, atLoadTheFrameHidesTheBandSeedsAndTheTitleIsWhiteOnWhi
     EXPECT_LT(s().lblWord.Width.get(), 2700);
 }
 
-// At the end the bands cross under the darker square, each with an outline
-// of its own red, and the frame stays in front where they meet the edges.
+// At the end the bands cross under the darker square, inside the frame.
 TEST_F(StartupPixelsTest, atTheEndTheBandsCrossUnderTheSquareInsideTheFrame) {
     sequenceTicks(41);
     const QImage image = drawn();
@@ -62,9 +58,8 @@ TEST_F(StartupPixelsTest, atTheEndTheBandsCrossUnderTheSquareInsideTheFrame) {
     EXPECT_EQ(darkestIn(s().lblWord), 0);
 }
 
-// The 241-pixel logo fills its 121-pixel square, its black border on the
-// square's edge, scaled smoothly: blends of neighbouring pixels that the
-// picture itself does not hold.
+// The 241-pixel logo fills its 121-pixel square, scaled smoothly: blends that
+// the picture itself does not hold.
 TEST_F(StartupPixelsTest, logoFillsItsSquareScaledSmoothly) {
     ASSERT_EQ(s().Image1.pixelRect(), (platform::PixelRect{80, 32, 121, 121}));
     const QImage image = drawn();

@@ -51,8 +51,7 @@ using testing_support::click;
 using testing_support::clickAt;
 using testing_support::moveTo;
 
-// Both windows wired as the program wires them, on the virtual clock with a
-// scripted random source, from the start-up window on.
+// Both windows wired as the program wires them, on the virtual clock.
 struct ProgramRun {
     ProgramRun() {
         rt.runtime.dispatch([this] { windows.showStartupWindow(); });
@@ -86,8 +85,7 @@ class ProgramTest : public ::testing::Test, protected ProgramRun {
     void ticks(int n) { rt.clock.advance(100LL * n); }
     void key(int code) { lastKeyResult = principal().keyPress(code); }
 
-    // Unloaded and loaded again in one handler, as a restart does: the
-    // controls as laid out, the form's variables kept.
+    // Unloaded and loaded in one handler, as a restart does.
     void reload(platform::Form& form) {
         rt.runtime.dispatch([&form] {
             form.Unload();

@@ -5,8 +5,7 @@
 
 #include "platform/qt/desktop_setup.h"
 
-// Every test binary draws offscreen unless told otherwise, with a private
-// runtime directory so that Qt has nothing to warn about.
+// Offscreen unless told otherwise, with a runtime directory Qt need not warn about.
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");

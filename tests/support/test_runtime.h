@@ -7,8 +7,7 @@
 
 namespace testing_support {
 
-// A runtime on the virtual clock, a scripted random source, recording fakes
-// and Qt windows, with the program's application record.
+// A runtime on the virtual clock, scripted random, fakes and Qt windows.
 struct TestRuntime {
     VirtualClock clock;
     ScriptedRandom random;

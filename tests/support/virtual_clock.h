@@ -11,8 +11,7 @@
 
 namespace testing_support {
 
-// A clock that only moves when a test advances it; due ticks fire in time
-// order, ties in the order the timers were started.
+// Moves only when advanced; due ticks fire in time order, ties in start order.
 class VirtualClock final : public platform::Clock {
   public:
     TimerId start(int intervalMs, std::function<void()> onTick) override {
@@ -45,8 +44,7 @@ class VirtualClock final : public platform::Clock {
         now_ = until;
     }
 
-    // Called after every single tick, so that a test can look at the state
-    // between two ticks of one advance.
+    // After every tick, to look between two ticks of one advance.
     std::function<void()> afterEachTick;
 
   private:

@@ -142,6 +142,7 @@ void FormWindow::showIcon() {
 }
 
 void FormWindow::mousePressEvent(QMouseEvent* event) {
+    buttonsHeldHere_ = event->buttons();
     if (form_ != nullptr) {
         const QPoint p = pixelOf(event);
         form_->mouseDown(p.x(), p.y(), buttonCode(event->button()), shiftCode(event->modifiers()));
@@ -162,6 +163,7 @@ void FormWindow::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void FormWindow::mouseReleaseEvent(QMouseEvent* event) {
+    buttonsHeldHere_ = event->buttons();
     if (form_ != nullptr) {
         const QPoint p = pixelOf(event);
         form_->mouseUp(p.x(), p.y(), buttonCode(event->button()), shiftCode(event->modifiers()));
@@ -206,7 +208,7 @@ void FormWindow::moveEvent(QMoveEvent* event) {
     if (asked) {
         return;
     }
-    if (pointerButtonHeldElsewhere()) {
+    if (pointerButtonHeldElsewhere(buttonsHeldHere_)) {
         // The player drags the window by its title bar: later moves start
         // from here, and frameTold has already answered a new frame.
         const QPoint place = framePositionOf(*this);

@@ -76,6 +76,8 @@ class FormWindow final : public QWidget {
     // shown, the window manager is still mapping, framing and placing it, and
     // the window goes back where the form has it after each move of its own.
     bool placed_ = false;
+    // Pressed in the client area and not yet let go: no drag of the window.
+    Qt::MouseButtons buttonsHeldHere_;
     bool iconAsked_ = false;
 };
 

@@ -53,6 +53,11 @@ PlatformStartup::~PlatformStartup() {
     QLoggingCategory::setFilterRules({});
     qInstallMessageHandler(previous_);
     active = nullptr;
+    for (const HeldMessage& m : held_) {
+        const QMessageLogContext context(m.file.constData(), m.line, m.function.constData(),
+                                         m.category.constData());
+        qt_message_output(m.type, context, m.text);
+    }
 }
 
 void PlatformStartup::onMessage(QtMsgType type, const QMessageLogContext& context,
@@ -64,8 +69,9 @@ void PlatformStartup::onMessage(QtMsgType type, const QMessageLogContext& contex
     if (category.startsWith(QLatin1String("qt.qpa")) ||
         category.startsWith(QLatin1String("qt.core.plugin"))) {
         active->take(category, message);
-    } else if (active->previous_ != nullptr) {
-        active->previous_(type, context, message);
+    } else {
+        active->held_.push_back(
+            {type, context.file, context.line, context.function, context.category, message});
     }
 }
 

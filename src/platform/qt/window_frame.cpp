@@ -42,7 +42,7 @@ void moveFrameTo(QWidget& window, QPoint place) {
     window.move(place - lag);
 }
 
-bool pointerButtonHeldElsewhere() {
+bool pointerButtonHeldElsewhere(Qt::MouseButtons heldHere) {
 #ifdef ZUMBILO_HAVE_XCB
     const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
     xcb_connection_t* connection = x11 != nullptr ? x11->connection() : nullptr;
@@ -64,7 +64,9 @@ bool pointerButtonHeldElsewhere() {
                heldElsewhere(XCB_BUTTON_MASK_3, Qt::RightButton);
     }
 #endif
-    return QGuiApplication::mouseButtons() != Qt::NoButton;
+    // Where the window system tells no more, Qt's own record is its word: a
+    // button there that the client area did not take was pressed on the frame.
+    return (QGuiApplication::mouseButtons() & ~heldHere) != Qt::NoButton;
 }
 
 }  // namespace platform

@@ -2,6 +2,7 @@
 
 #include <QPoint>
 #include <QRect>
+#include <Qt>
 
 #include "platform/runtime/frame_margins.h"
 
@@ -21,8 +22,9 @@ QRect frameRectOf(const QWidget& window);
 // shown too: the window manager then puts its frame's corner there.
 void moveFrameTo(QWidget& window, QPoint place);
 // Whether a pointer button is held down now that no window of the program
-// took: one held on a title bar. While the window manager drags a window by
-// its title bar it has the pointer to itself, so on X11 this asks the X server.
-bool pointerButtonHeldElsewhere();
+// took, `heldHere` being those the window's own client area took: one held on
+// a title bar. While the window manager drags a window by its title bar it has
+// the pointer to itself, so on X11 this asks the X server.
+bool pointerButtonHeldElsewhere(Qt::MouseButtons heldHere);
 
 }  // namespace platform
