@@ -1,5 +1,6 @@
 #include <QKeyEvent>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -76,17 +77,13 @@ TEST_F(FigureChoiceTest, startAndAPictureGoFromWelcomeThroughChoosingToShaking) 
 TEST_F(FigureChoiceTest, startLabelOpensThePlayWithAnyButtonLetGoAnywhere) {
     const auto [x, y] = centreOf(c().lblPlay[0]);
     const auto [statusX, statusY] = centreOf(c().lblGame);
-    struct Press {
-        int button = 0;
-        int releaseX = 0;
-        int releaseY = 0;
-    };
-    for (const Press& each :
-         {Press{platform::kMiddleButton, x, y}, Press{platform::kLeftButton, statusX, statusY},
-          Press{platform::kRightButton, -20, -20}}) {
+    for (const auto& [button, releaseX, releaseY] :
+         {std::tuple{platform::kMiddleButton, x, y},
+          std::tuple{platform::kLeftButton, statusX, statusY},
+          std::tuple{platform::kRightButton, -20, -20}}) {
         reload(principal());
-        principal().mouseDown(x, y, each.button, 0);
-        principal().mouseUp(each.releaseX, each.releaseY, each.button, 0);
+        principal().mouseDown(x, y, button, 0);
+        principal().mouseUp(releaseX, releaseY, button, 0);
         expectShown(kChoosing);
     }
 }

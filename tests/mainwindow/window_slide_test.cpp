@@ -5,6 +5,8 @@
 #include <QJsonObject>
 #include <QWindow>
 #include <algorithm>
+#include <initializer_list>
+#include <tuple>
 
 #include "program_test.h"
 
@@ -130,44 +132,39 @@ TEST_F(FirstShowTest, theMainWindowIsCentredByItsFrameAndTheWindowManagersPlacin
 // the window where it was put and the form's place alone; the next step, if
 // any, goes on from the form's place.
 TEST_F(WindowSlideTest, movesOnceThePlacementIsOverAreNoDragAndTheSlideGoesOn) {
-    const struct {
-        const char* name;
-        int ticksBefore;
-        bool buttonHeldInTheWindow;
-        bool lateReportOfTheFirstStep;
-    } cases[] = {{"aStepReportedAfterTheSlide", 7, false, true},
-                 {"aStepReportedWithAButtonHeldInTheWindow", 2, true, true},
-                 {"aKeyboardMoveDuringTheSlide", 2, false, false},
-                 {"aTilingMoveAtRest", 7, false, false}};
-    for (const auto& move : cases) {
-        SCOPED_TRACE(move.name);
+    for (const auto& [name, ticksBefore, buttonHeldInTheWindow, lateReportOfTheFirstStep] :
+         std::initializer_list<std::tuple<const char*, int, bool, bool>>{
+             {"aStepReportedAfterTheSlide", 7, false, true},
+             {"aStepReportedWithAButtonHeldInTheWindow", 2, true, true},
+             {"aKeyboardMoveDuringTheSlide", 2, false, false},
+             {"aTilingMoveAtRest", 7, false, false}}) {
+        SCOPED_TRACE(name);
         reload(principal());
         QCoreApplication::processEvents();
         slideTicks(1);
         const QPoint firstStep = native().geometry().topLeft();
-        slideTicks(move.ticksBefore - 1);
+        slideTicks(ticksBefore - 1);
         QCoreApplication::processEvents();
         const QPoint formBefore = formPlace();
-        if (move.buttonHeldInTheWindow) {
+        if (buttonHeldInTheWindow) {
             pressInTheWindow(QEvent::MouseButtonPress);
         }
-        const QPoint movedTo = move.lateReportOfTheFirstStep ? firstStep : QPoint(40, 50);
+        const QPoint movedTo = lateReportOfTheFirstStep ? firstStep : QPoint(40, 50);
         reportClientAt(movedTo);
         EXPECT_EQ(native().geometry().topLeft(), movedTo);
         EXPECT_EQ(formPlace(), formBefore);
-        slideTicks(7 - move.ticksBefore);
-        if (move.buttonHeldInTheWindow) {
+        slideTicks(7 - ticksBefore);
+        if (buttonHeldInTheWindow) {
             pressInTheWindow(QEvent::MouseButtonRelease);
         }
         EXPECT_EQ(principal().Top.get(), centredTop - 240);
         EXPECT_EQ(principal().Left.get(), centredLeft);
-        if (move.ticksBefore < 7) {
+        if (ticksBefore < 7) {
             EXPECT_EQ(framePlace(), formPlace());
         }
     }
 }
 
-// A drag by the title bar is where the steps go on from.
 TEST_F(WindowSlideTest, aDragByTheTitleBarIsWhereTheStepsGoOnFrom) {
     slideTicks(2);
     QGuiApplicationPrivate::mouse_buttons = Qt::LeftButton;  // on the title bar
