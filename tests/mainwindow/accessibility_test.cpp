@@ -53,7 +53,6 @@ class AccessibilityTest : public MainWindowTest {
         control->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     }
 
-    // The next turn of the event loop.
     static void nextTurn() { QCoreApplication::processEvents(); }
 };
 
