@@ -73,7 +73,6 @@ TEST_F(FigureChoiceTest, startAndAPictureGoFromWelcomeThroughChoosingToShaking) 
     EXPECT_EQ(c().lblGame.Caption.get(), verdict);
 }
 
-// INICIAR opens the play with any button, wherever the button is let go.
 TEST_F(FigureChoiceTest, startLabelOpensThePlayWithAnyButtonLetGoAnywhere) {
     const auto [x, y] = centreOf(c().lblPlay[0]);
     const auto [statusX, statusY] = centreOf(c().lblGame);

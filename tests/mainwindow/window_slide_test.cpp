@@ -19,7 +19,6 @@ namespace {
 class PlacementTest : public ProgramTest {
   protected:
     QWindow& native() { return *windowOf(principal())->windowHandle(); }
-    // The window manager reports the window's client area at a place.
     void reportClientAt(QPoint client) {
         QWindowSystemInterface::handleGeometryChange<QWindowSystemInterface::SynchronousDelivery>(
             &native(), QRect(client, native().geometry().size()));
@@ -28,7 +27,6 @@ class PlacementTest : public ProgramTest {
     QPoint formPlace() {
         return {platform::toPixels(principal().Left), platform::toPixels(principal().Top)};
     }
-    // Where the window's whole frame is centred on the screen.
     QPoint centredByFrame() {
         const platform::PixelRect area = rt.windows.screenArea();
         const QSize frame = windowOf(principal())->frameGeometry().size();
