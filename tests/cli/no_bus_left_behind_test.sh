@@ -8,9 +8,7 @@ source "$(dirname "$0")/../../scripts/lib/xvfb.sh"
 buses_for_display() {
   local pid
   for pid in $(pgrep -x 'dbus-launch|dbus-daemon'); do
-    if tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qx "DISPLAY=$DISPLAY"; then
-      echo "$pid"
-    fi
+    tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qx "DISPLAY=$DISPLAY" && echo "$pid"
   done
 }
 

@@ -8,34 +8,31 @@
 
 namespace {
 
-using ControlList = std::vector<const platform::Control*>;
-
 // One column of the window's state table: what shows.
 struct Shown {
     const char* status;
     bool startLabel;
-    bool options;  // option pictures and shapes, lblVS, cmdAbout
-    bool hands;
-    bool handsTimer;
+    bool options;       // option pictures and shapes, lblVS, cmdAbout
+    bool handsShaking;  // both hands shown, their timer running
 };
 
-constexpr Shown kWelcome{"BIENVENIDO", true, false, false, false};
-constexpr Shown kChoosing{"ELIGE UNA FIGURA", false, true, false, false};
-constexpr Shown kShaking{"", false, true, true, true};
+constexpr Shown kWelcome{"BIENVENIDO", true, false, false};
+constexpr Shown kChoosing{"ELIGE UNA FIGURA", false, true, false};
+constexpr Shown kShaking{"", false, true, true};
 
 class FigureChoiceTest : public MainWindowTest {
   protected:
     void expectShown(const Shown& shown) {
         EXPECT_EQ(c().lblGame.Caption.get(), shown.status);
         EXPECT_EQ(c().lblPlay[0].Visible.get(), shown.startLabel);
-        for (const platform::Control* option :
-             ControlList{&c().imgOpt[0], &c().imgOpt[1], &c().imgOpt[2], &c().shpOpt1, &c().shpOpt2,
-                         &c().shpOpt3, &c().lblVS, &c().cmdAbout}) {
+        for (const platform::Control* option : std::vector<const platform::Control*>{
+                 &c().imgOpt[0], &c().imgOpt[1], &c().imgOpt[2], &c().shpOpt1, &c().shpOpt2,
+                 &c().shpOpt3, &c().lblVS, &c().cmdAbout}) {
             EXPECT_EQ(option->Visible.get(), shown.options);
         }
-        EXPECT_EQ(c().Image1.Visible.get(), shown.hands);
-        EXPECT_EQ(c().Image2.Visible.get(), shown.hands);
-        EXPECT_EQ(c().tmrHands.Enabled.get(), shown.handsTimer);
+        EXPECT_EQ(c().Image1.Visible.get(), shown.handsShaking);
+        EXPECT_EQ(c().Image2.Visible.get(), shown.handsShaking);
+        EXPECT_EQ(c().tmrHands.Enabled.get(), shown.handsShaking);
     }
 };
 
