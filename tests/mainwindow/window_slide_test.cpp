@@ -27,12 +27,13 @@ class PlacementTest : public ProgramTest {
     QPoint formPlace() {
         return {platform::toPixels(principal().Left), platform::toPixels(principal().Top)};
     }
-    QPoint centredByFrame() {
+    // Where a rectangle of this size is centred on the screen.
+    QPoint centred(QSize size) {
         const platform::PixelRect area = rt.windows.screenArea();
-        const QSize frame = windowOf(principal())->frameGeometry().size();
-        return {area.x + (area.width - frame.width()) / 2,
-                area.y + (area.height - frame.height()) / 2};
+        return {area.x + (area.width - size.width()) / 2,
+                area.y + (area.height - size.height()) / 2};
     }
+    QPoint centredByFrame() { return centred(windowOf(principal())->frameGeometry().size()); }
     // A button in the client area, over INICIAR.
     void pressInTheWindow(QEvent::Type type) {
         const auto [x, y] = centreOf(c().lblPlay[0]);
@@ -103,11 +104,8 @@ using FirstShowTest = PlacementTest;
 // and comes to rest 16 pixels above. Top is the frame's top.
 TEST_F(FirstShowTest, theMainWindowIsCentredByItsFrameAndTheWindowManagersPlacingIsNoDrag) {
     rt.clock.advance(kHandOffMs + 20);  // shown, one step made, nothing reported yet
-    const platform::PixelRect area = rt.windows.screenArea();
-    const QSize size = native().geometry().size();
-    const QPoint askedUnframed(area.x + (area.width - size.width()) / 2,
-                               area.y + (area.height - size.height()) / 2);
-    for (const QPoint client : {QPoint(0, 0), askedUnframed, QPoint(300, 300)}) {
+    for (const QPoint client :
+         {QPoint(0, 0), centred(native().geometry().size()), QPoint(300, 300)}) {
         reportClientAt(client);
     }
     EXPECT_EQ(framePlace(), formPlace());
