@@ -72,8 +72,7 @@ class WindowSlideTest : public PlacementTest {
     platform::Twips centredLeft = 0;
 };
 
-// Six steps up, one down, then the timer stops; a restart after k steps
-// resumes at the next load with the 6 - k steps left up and the one down.
+// A restart after k steps resumes with the 6 - k steps left up and the one down.
 TEST_F(WindowSlideTest, sixStepsUpOneDownAndARestartAfterKStepsMakesTheRest) {
     for (int k = 0; k <= 5; ++k) {  // none the first time
         const int up = 6 - k;
@@ -97,11 +96,9 @@ TEST_F(WindowSlideTest, sixStepsUpOneDownAndARestartAfterKStepsMakesTheRest) {
 
 using FirstShowTest = PlacementTest;
 
-// The window manager's own placing of the new window, reported late (at the
-// corner, where the unframed window was asked to be, where its policy puts it),
-// is no drag: the window goes back to the form's place each time. Once the
-// frame is known the whole frame is centred, keeping the step made meanwhile,
-// and comes to rest 16 pixels above. Top is the frame's top.
+// The window manager's placing of the new window, reported late, is no drag;
+// once the frame is known the whole frame is centred, keeping the step made
+// meanwhile. Top is the frame's top.
 TEST_F(FirstShowTest, theMainWindowIsCentredByItsFrameAndTheWindowManagersPlacingIsNoDrag) {
     rt.clock.advance(kHandOffMs + 20);  // shown, one step made, nothing reported yet
     for (const QPoint client :
@@ -123,10 +120,8 @@ TEST_F(FirstShowTest, theMainWindowIsCentredByItsFrameAndTheWindowManagersPlacin
     EXPECT_FALSE(window.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
 }
 
-// Once placed, a move without a button on the title bar (a step reported
-// late, a button held in the window, the keyboard, a tiling shortcut) leaves
-// the window where it was put and the form's place alone; the next step, if
-// any, goes on from the form's place.
+// Once placed, a move without a button on the title bar leaves the window where
+// it was put and the form's place alone, where the next step goes on from.
 TEST_F(WindowSlideTest, movesOnceThePlacementIsOverAreNoDragAndTheSlideGoesOn) {
     for (const auto& [name, ticksBefore, buttonHeldInTheWindow, lateReportOfTheFirstStep] :
          std::initializer_list<std::tuple<const char*, int, bool, bool>>{

@@ -1,10 +1,7 @@
 #!/usr/bin/env bash
-# package_test.sh installed|deb BUILD-DIR OUT-DIR VERSION APP-ID EXPECTED [FILE...]: into an
-# emptied OUT-DIR `cmake --install`, or cpack's .deb, lays down exactly the files listed and an
-# icon of each size (under /usr in the .deb). Installed: the program executable, a valid desktop
-# entry, metainfo whose newest release is VERSION, dated, and icons from the .ico's 32-bit
-# pictures (RGBA with semi-transparent edges), not its paletted ones. The .deb: its name and
-# control fields, a desktop entry starting the program it holds, and lintian silent.
+# package_test.sh installed|deb BUILD-DIR OUT-DIR VERSION APP-ID EXPECTED [FILE...]: what
+# `cmake --install`, or cpack's .deb, lays down in an emptied OUT-DIR: exactly the files listed
+# and an icon of each size (under /usr in the .deb), each as the desktop and lintian expect.
 set -euo pipefail
 kind=$1 build_dir=$2 out_dir=$3 version=$4 app_id=$5 expected=$6
 shift 6
@@ -27,6 +24,7 @@ if [[ $kind == installed ]]; then
   newest=$(grep -m 1 '<release ' "$metainfo")
   [[ $newest =~ version=\"$version\"\ date=\"[0-9]{4}-[0-9]{2}-[0-9]{2}\" ]] ||
     fail "the newest release in $metainfo is not $version with a date"
+  # From the .ico's 32-bit pictures (RGBA, semi-transparent edges), not its paletted ones.
   for icon in "${icons[@]}"; do
     size=${icon#share/icons/hicolor/} && size=${size%%x*}
     png=$(identify -format '%w %h %[png:IHDR.color-type-orig] %[png:IHDR.bit-depth-orig]' "$icon")

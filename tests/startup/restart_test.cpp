@@ -35,8 +35,7 @@ class RestartTest : public ProgramTest {
     }
 };
 
-// The same sequence again, then a fresh main window with a cleared score; the
-// program never ends in between.
+// A cleared score, and the program never ends in between.
 TEST_F(RestartTest, replaysTheSequenceAndBringsBackAFreshMainWindow) {
     handOff();
     rt.random.script({kPaper});
