@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# window_manager.sh WINDOW_MANAGER PROGRAM [busy | orca | two_monitors]: the start-up window
+# window_manager.sh WINDOW_MANAGER[.busy|.orca|.two_monitors] PROGRAM: the start-up window
 # opens centred on what the panels leave free, the main window's frame rests 16 pixels above;
 # "?" opens the About box centred over it, Return closes it; after (REINICIAR) both rest there
 # again. busy: every core kept busy. orca: Orca listening hears the windows' words, "?" pressed
@@ -7,7 +7,7 @@
 # shellcheck source-path=SCRIPTDIR
 here=$(dirname "$0")
 source "$here/desktop_lib.sh"
-wm=$1 mode=${3:-}
+IFS=. read -r wm mode <<<"$1"
 
 # Before the program, to hear the start-up window; ready once it listens on the
 # accessibility bus. With no speech synthesizer it still logs what it says.
