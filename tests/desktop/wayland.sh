@@ -30,7 +30,5 @@ ended() {
   [[ $(ps -o stat= -p "$program_pid") != [^Z]* ]]
 }
 wait_until 10000 "the \"x\" could not be pressed" ended
-status=0
-wait "$program_pid" || status=$?
-((status == 0)) || fail "the game ended with status $status"
+wait "$program_pid" || fail "the game ended with status $?"
 [[ ! -s $work_dir/program.log ]] || fail "the game printed: $(cat "$work_dir/program.log")"

@@ -1,18 +1,13 @@
 #!/usr/bin/env bash
-# Usage: window_manager.sh WINDOW_MANAGER PROGRAM [busy | orca | two_monitors]
-# Under openbox, kwin, xfwm4, mutter, icewm or fluxbox, on a 1280 x 1024 monitor, the
-# start-up window opens centred on what the panels leave free (give or take 1 pixel), the
-# main window's frame rests 16 pixels above the centre (2); "?" opens the About box centred
-# over it (4), which Return closes; after (REINICIAR) both come to rest there again.
-# busy: every core kept busy. orca: Orca listening; "?" pressed as a screen reader does
-# returns at once, and not under the player's hand; Orca says Zumbilo, never Form1, then
-# BIENVENIDO, ELIGE UNA FIGURA, the verdict and the computer's figure. two_monitors: the
-# pointer on the primary, a 2560 x 1440 right of a 1280 x 1024, where both windows open
-# (the main frame within 1); started again with the pointer on the left, the program opens there.
+# window_manager.sh WINDOW_MANAGER[.busy|.orca|.two_monitors] PROGRAM: the start-up window
+# opens centred on what the panels leave free, the main window's frame rests 16 pixels above;
+# "?" opens the About box centred over it, Return closes it; after (REINICIAR) both rest there
+# again. busy: every core kept busy. orca: Orca listening hears the windows' words, "?" pressed
+# as a screen reader does. two_monitors: both windows open on the monitor under the pointer.
 # shellcheck source-path=SCRIPTDIR
 here=$(dirname "$0")
 source "$here/desktop_lib.sh"
-wm=$1 mode=${3:-}
+IFS=. read -r wm mode <<<"$1"
 
 # Before the program, to hear the start-up window; ready once it listens on the
 # accessibility bus. With no speech synthesizer it still logs what it says.

@@ -1,5 +1,6 @@
 #include <QKeyEvent>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -7,34 +8,31 @@
 
 namespace {
 
-using ControlList = std::vector<const platform::Control*>;
-
 // One column of the window's state table: what shows.
 struct Shown {
     const char* status;
     bool startLabel;
-    bool options;  // option pictures and shapes, lblVS, cmdAbout
-    bool hands;
-    bool handsTimer;
+    bool options;       // option pictures and shapes, lblVS, cmdAbout
+    bool handsShaking;  // both hands shown, their timer running
 };
 
-constexpr Shown kWelcome{"BIENVENIDO", true, false, false, false};
-constexpr Shown kChoosing{"ELIGE UNA FIGURA", false, true, false, false};
-constexpr Shown kShaking{"", false, true, true, true};
+constexpr Shown kWelcome{"BIENVENIDO", true, false, false};
+constexpr Shown kChoosing{"ELIGE UNA FIGURA", false, true, false};
+constexpr Shown kShaking{"", false, true, true};
 
 class FigureChoiceTest : public MainWindowTest {
   protected:
     void expectShown(const Shown& shown) {
         EXPECT_EQ(c().lblGame.Caption.get(), shown.status);
         EXPECT_EQ(c().lblPlay[0].Visible.get(), shown.startLabel);
-        for (const platform::Control* option :
-             ControlList{&c().imgOpt[0], &c().imgOpt[1], &c().imgOpt[2], &c().shpOpt1, &c().shpOpt2,
-                         &c().shpOpt3, &c().lblVS, &c().cmdAbout}) {
+        for (const platform::Control* option : std::vector<const platform::Control*>{
+                 &c().imgOpt[0], &c().imgOpt[1], &c().imgOpt[2], &c().shpOpt1, &c().shpOpt2,
+                 &c().shpOpt3, &c().lblVS, &c().cmdAbout}) {
             EXPECT_EQ(option->Visible.get(), shown.options);
         }
-        EXPECT_EQ(c().Image1.Visible.get(), shown.hands);
-        EXPECT_EQ(c().Image2.Visible.get(), shown.hands);
-        EXPECT_EQ(c().tmrHands.Enabled.get(), shown.handsTimer);
+        EXPECT_EQ(c().Image1.Visible.get(), shown.handsShaking);
+        EXPECT_EQ(c().Image2.Visible.get(), shown.handsShaking);
+        EXPECT_EQ(c().tmrHands.Enabled.get(), shown.handsShaking);
     }
 };
 
@@ -72,21 +70,16 @@ TEST_F(FigureChoiceTest, startAndAPictureGoFromWelcomeThroughChoosingToShaking) 
     EXPECT_EQ(c().lblGame.Caption.get(), verdict);
 }
 
-// INICIAR opens the play with any button, wherever the button is let go.
 TEST_F(FigureChoiceTest, startLabelOpensThePlayWithAnyButtonLetGoAnywhere) {
     const auto [x, y] = centreOf(c().lblPlay[0]);
     const auto [statusX, statusY] = centreOf(c().lblGame);
-    struct Press {
-        int button = 0;
-        int releaseX = 0;
-        int releaseY = 0;
-    };
-    for (const Press& each :
-         {Press{platform::kMiddleButton, x, y}, Press{platform::kLeftButton, statusX, statusY},
-          Press{platform::kRightButton, -20, -20}}) {
+    for (const auto& [button, releaseX, releaseY] :
+         {std::tuple{platform::kMiddleButton, x, y},
+          std::tuple{platform::kLeftButton, statusX, statusY},
+          std::tuple{platform::kRightButton, -20, -20}}) {
         reload(principal());
-        principal().mouseDown(x, y, each.button, 0);
-        principal().mouseUp(each.releaseX, each.releaseY, each.button, 0);
+        principal().mouseDown(x, y, button, 0);
+        principal().mouseUp(releaseX, releaseY, button, 0);
         expectShown(kChoosing);
     }
 }

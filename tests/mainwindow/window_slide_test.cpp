@@ -4,7 +4,9 @@
 #include <QGuiApplication>
 #include <QJsonObject>
 #include <QWindow>
-#include <array>
+#include <algorithm>
+#include <initializer_list>
+#include <tuple>
 
 #include "program_test.h"
 
@@ -17,7 +19,6 @@ namespace {
 class PlacementTest : public ProgramTest {
   protected:
     QWindow& native() { return *windowOf(principal())->windowHandle(); }
-    // The window manager reports the window's client area at a place.
     void reportClientAt(QPoint client) {
         QWindowSystemInterface::handleGeometryChange<QWindowSystemInterface::SynchronousDelivery>(
             &native(), QRect(client, native().geometry().size()));
@@ -26,13 +27,13 @@ class PlacementTest : public ProgramTest {
     QPoint formPlace() {
         return {platform::toPixels(principal().Left), platform::toPixels(principal().Top)};
     }
-    // Where the window's whole frame is centred on the screen.
-    QPoint centredByFrame() {
+    // Where a rectangle of this size is centred on the screen.
+    QPoint centred(QSize size) {
         const platform::PixelRect area = rt.windows.screenArea();
-        const QSize frame = windowOf(principal())->frameGeometry().size();
-        return {area.x + (area.width - frame.width()) / 2,
-                area.y + (area.height - frame.height()) / 2};
+        return {area.x + (area.width - size.width()) / 2,
+                area.y + (area.height - size.height()) / 2};
     }
+    QPoint centredByFrame() { return centred(windowOf(principal())->frameGeometry().size()); }
     // A button in the client area, over INICIAR.
     void pressInTheWindow(QEvent::Type type) {
         const auto [x, y] = centreOf(c().lblPlay[0]);
@@ -71,35 +72,37 @@ class WindowSlideTest : public PlacementTest {
     platform::Twips centredLeft = 0;
 };
 
-TEST_F(WindowSlideTest, sevenTicksSixUpOneDownThenTheTimerStops) {
-    for (const platform::Twips offset :
-         std::array<platform::Twips, 7>{-60, -120, -180, -240, -300, -360, -240}) {
-        slideTicks(1);
-        EXPECT_EQ(principal().Top.get(), centredTop + offset);
+// A restart after k steps resumes with the 6 - k steps left up and the one down.
+TEST_F(WindowSlideTest, sixStepsUpOneDownAndARestartAfterKStepsMakesTheRest) {
+    for (int k = 0; k <= 5; ++k) {  // none the first time
+        const int up = 6 - k;
+        for (int step = 1; step <= up + 2; ++step) {
+            slideTicks(1);
+            EXPECT_EQ(principal().Top.get(),
+                      centredTop - 60 * std::min(step, up) + (step > up ? 120 : 0))
+                << "restart after " << k << ", step " << step;
+        }
+        EXPECT_FALSE(c().tmrTop.Enabled);
+        EXPECT_EQ(principal().slide().SlideStep, 0);
+        EXPECT_EQ(principal().Left.get(), centredLeft);
+        EXPECT_EQ(windowOf(principal())->size(), QSize(417, 225));
+        EXPECT_EQ(windowOf(principal())->pos().y(), platform::toPixels(principal().Top));
+        reload(principal());
+        slideTicks(k + 1);
+        reload(principal());
+        EXPECT_EQ(principal().Top.get(), centredTop);
     }
-    EXPECT_FALSE(c().tmrTop.Enabled);
-    EXPECT_EQ(principal().slide().SlideStep, 0);
-    EXPECT_EQ(principal().Left.get(), centredLeft);
-    EXPECT_EQ(windowOf(principal())->size(), QSize(417, 225));
-    EXPECT_EQ(windowOf(principal())->pos().y(), platform::toPixels(centredTop) - 16);
-    slideTicks(1);
-    EXPECT_EQ(principal().Top.get(), centredTop - 240);
 }
 
 using FirstShowTest = PlacementTest;
 
-// The window manager's own placing of the new window, reported late (at the
-// corner, where the unframed window was asked to be, where its policy puts it),
-// is no drag: the window goes back to the form's place each time. Once the
-// frame is known the whole frame is centred, keeping the step made meanwhile,
-// and comes to rest 16 pixels above. Top is the frame's top.
+// The window manager's placing of the new window, reported late, is no drag;
+// once the frame is known the whole frame is centred, keeping the step made
+// meanwhile. Top is the frame's top.
 TEST_F(FirstShowTest, theMainWindowIsCentredByItsFrameAndTheWindowManagersPlacingIsNoDrag) {
     rt.clock.advance(kHandOffMs + 20);  // shown, one step made, nothing reported yet
-    const platform::PixelRect area = rt.windows.screenArea();
-    const QSize size = native().geometry().size();
-    const QPoint askedUnframed(area.x + (area.width - size.width()) / 2,
-                               area.y + (area.height - size.height()) / 2);
-    for (const QPoint client : {QPoint(0, 0), askedUnframed, QPoint(300, 300)}) {
+    for (const QPoint client :
+         {QPoint(0, 0), centred(native().geometry().size()), QPoint(300, 300)}) {
         reportClientAt(client);
     }
     EXPECT_EQ(framePlace(), formPlace());
@@ -117,49 +120,42 @@ TEST_F(FirstShowTest, theMainWindowIsCentredByItsFrameAndTheWindowManagersPlacin
     EXPECT_FALSE(window.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
 }
 
-// Once placed, a move without a button on the title bar (a step reported
-// late, a button held in the window, the keyboard, a tiling shortcut) leaves
-// the window where it was put and the form's place alone; the next step, if
-// any, goes on from the form's place.
+// Once placed, a move without a button on the title bar leaves the window where
+// it was put and the form's place alone, where the next step goes on from.
 TEST_F(WindowSlideTest, movesOnceThePlacementIsOverAreNoDragAndTheSlideGoesOn) {
-    const struct {
-        const char* name;
-        int ticksBefore;
-        bool buttonHeldInTheWindow;
-        bool lateReportOfTheFirstStep;
-    } cases[] = {{"aStepReportedAfterTheSlide", 7, false, true},
-                 {"aStepReportedWithAButtonHeldInTheWindow", 2, true, true},
-                 {"aKeyboardMoveDuringTheSlide", 2, false, false},
-                 {"aTilingMoveAtRest", 7, false, false}};
-    for (const auto& move : cases) {
-        SCOPED_TRACE(move.name);
+    for (const auto& [name, ticksBefore, buttonHeldInTheWindow, lateReportOfTheFirstStep] :
+         std::initializer_list<std::tuple<const char*, int, bool, bool>>{
+             {"aStepReportedAfterTheSlide", 7, false, true},
+             {"aStepReportedWithAButtonHeldInTheWindow", 2, true, true},
+             {"aKeyboardMoveDuringTheSlide", 2, false, false},
+             {"aTilingMoveAtRest", 7, false, false}}) {
+        SCOPED_TRACE(name);
         reload(principal());
         QCoreApplication::processEvents();
         slideTicks(1);
         const QPoint firstStep = native().geometry().topLeft();
-        slideTicks(move.ticksBefore - 1);
+        slideTicks(ticksBefore - 1);
         QCoreApplication::processEvents();
         const QPoint formBefore = formPlace();
-        if (move.buttonHeldInTheWindow) {
+        if (buttonHeldInTheWindow) {
             pressInTheWindow(QEvent::MouseButtonPress);
         }
-        const QPoint movedTo = move.lateReportOfTheFirstStep ? firstStep : QPoint(40, 50);
+        const QPoint movedTo = lateReportOfTheFirstStep ? firstStep : QPoint(40, 50);
         reportClientAt(movedTo);
         EXPECT_EQ(native().geometry().topLeft(), movedTo);
         EXPECT_EQ(formPlace(), formBefore);
-        slideTicks(7 - move.ticksBefore);
-        if (move.buttonHeldInTheWindow) {
+        slideTicks(7 - ticksBefore);
+        if (buttonHeldInTheWindow) {
             pressInTheWindow(QEvent::MouseButtonRelease);
         }
         EXPECT_EQ(principal().Top.get(), centredTop - 240);
         EXPECT_EQ(principal().Left.get(), centredLeft);
-        if (move.ticksBefore < 7) {
+        if (ticksBefore < 7) {
             EXPECT_EQ(framePlace(), formPlace());
         }
     }
 }
 
-// A drag by the title bar is where the steps go on from.
 TEST_F(WindowSlideTest, aDragByTheTitleBarIsWhereTheStepsGoOnFrom) {
     slideTicks(2);
     QGuiApplicationPrivate::mouse_buttons = Qt::LeftButton;  // on the title bar
@@ -181,19 +177,6 @@ TEST_F(WindowSlideTest, aRestartFirstReportedWithoutAFrameKeepsTheFrameOfTheLast
     EXPECT_EQ(principal().Height(), height);
     EXPECT_EQ(principal().Top.get(), centredTop);
     EXPECT_EQ(principal().Left.get(), centredLeft);
-}
-
-// A slide cut short by a restart resumes at the next load.
-TEST_F(WindowSlideTest, restartAfterKStepsGivesSixMinusKStepsUpAndOneDown) {
-    for (int k = 1; k <= 5; ++k) {
-        slideTicks(k);
-        reload(principal());
-        EXPECT_EQ(principal().Top.get(), centredTop);
-        slideTicks(20);
-        EXPECT_EQ(principal().Top.get(), centredTop - (6 - k) * 60 + 120) << k;
-        EXPECT_EQ(principal().slide().SlideStep, 0);
-        reload(principal());
-    }
 }
 
 }  // namespace

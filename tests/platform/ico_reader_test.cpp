@@ -5,7 +5,7 @@
 #include <QFile>
 #include <QImageReader>
 #include <map>
-#include <utility>
+#include <tuple>
 
 namespace {
 
@@ -36,40 +36,28 @@ TEST(IcoReader, readsEveryFullColourEntryAsQtsIconPluginDoes) {
 // Cut short, the entries still whole are read; none wider than asked for.
 TEST(IcoReader, aTruncatedFileGivesOnlyItsWholeEntriesUpToTheLargestAsked) {
     const QByteArray whole = logoIco();
-    const struct {
-        qsizetype length;
-        int largest;
-        std::size_t images;
-    } cases[] = {{0, 256, 0},
-                 {5, 256, 0},
-                 {100, 256, 0},
-                 {whole.size() / 2, 256, 4},
-                 {whole.size(), 256, 6},
-                 {whole.size(), 128, 5},
-                 {whole.size(), 16, 1}};
+    const std::tuple<qsizetype, int, std::size_t> cases[] = {{0, 256, 0},
+                                                             {5, 256, 0},
+                                                             {100, 256, 0},
+                                                             {whole.size() / 2, 256, 4},
+                                                             {whole.size(), 256, 6},
+                                                             {whole.size(), 128, 5},
+                                                             {whole.size(), 16, 1}};
     for (const auto& [length, largest, images] : cases) {
         EXPECT_EQ(platform::fullColourIcoImages(whole.first(length), largest).size(), images)
             << length << " " << largest;
     }
 }
 
-// Cut inside an entry, nothing of it nor past the end is read. Three entries over
-// 16 pixels wide hold a 1 x 1 bitmap; the size and place of the fourth, pointing
-// at it, lie past every cut.
+// Cut inside an entry, nothing of it nor past the end is read. The fourth entry
+// points at a 1 x 1 bitmap that the first three (too wide to be read) hold; its
+// size and place lie past every cut.
 TEST(IcoReader, aFileCutInsideAnEntryReadsNoPartOfItNorPastTheEnd) {
-    QByteArray ico(70, '\0');
-    for (const auto& [at, value] : {std::pair{2, 1},
-                                    {4, 4},
-                                    {6, 40},
-                                    {10, 1},
-                                    {14, 2},
-                                    {18, 1},
-                                    {20, 32},
-                                    {54, 1},
-                                    {62, 48},
-                                    {66, 6}}) {
-        ico[at] = static_cast<char>(value);
-    }
+    const QByteArray ico = QByteArray::fromHex(
+        "000001000400"                                                      // four entries
+        "28000000010000000200000001002000"                                  // 40 pixels wide
+        "0000000000000000000000000000000000000000000000000000000000000000"  // 256 pixels, twice
+        "01000000000000003000000006000000");  // 1 pixel wide, 48 bytes at 6
     ASSERT_EQ(platform::fullColourIcoImages(ico, 16).size(), 1U);
     for (qsizetype cut = 55; cut < ico.size(); ++cut) {
         const auto cutOff = QByteArray::fromRawData(ico.constData(), cut);

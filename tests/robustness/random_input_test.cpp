@@ -151,7 +151,6 @@ std::uint64_t numberFromEnvironment(const char* name, std::uint64_t otherwise) {
 TEST(RandomInput, anyInputInAnyOrderKeepsBothWindowsConsistent) {
     const std::uint64_t seed =
         numberFromEnvironment("ZUMBILO_RANDOM_INPUT_SEED", std::random_device{}());
-    // Replay a failure with ZUMBILO_RANDOM_INPUT_SEED=<seed>.
     SCOPED_TRACE("ZUMBILO_RANDOM_INPUT_SEED=" + std::to_string(seed));
     RandomInput input(seed);
     while (input.events < numberFromEnvironment("ZUMBILO_RANDOM_INPUT_EVENTS", 200000) &&

@@ -23,22 +23,21 @@ std::tuple<float, float, float, float, platform::Color, bool> stateOf(const plat
 // square shows from tick 35, and tick 41 starts the hand-off timer.
 TEST_F(SequenceTest, everyTickOfTheTitleFadeAndTheBands) {
     for (int n = 1; n <= 41; ++n) {
+        SCOPED_TRACE("tick " + std::to_string(n));
         sequenceTicks(1);
         const int grey = std::max(0, 250 - 10 * n);
         const auto step = static_cast<float>(std::min(n, 40));
-        EXPECT_EQ(s().lblWord.ForeColor.get(), RGB(grey, grey, grey)) << "tick " << n;
-        EXPECT_EQ(s().Timer1.Enabled.get(), n <= 25) << "tick " << n;
-        EXPECT_EQ(stateOf(s().Shape2), std::tuple(480, 0, 495, 15 + 120 * step, kBandRed, true))
-            << "tick " << n;
+        EXPECT_EQ(s().lblWord.ForeColor.get(), RGB(grey, grey, grey));
+        EXPECT_EQ(s().Timer1.Enabled.get(), n <= 25);
+        EXPECT_EQ(stateOf(s().Shape2), std::tuple(480, 0, 495, 15 + 120 * step, kBandRed, true));
         EXPECT_EQ(stateOf(s().Shape1),
-                  std::tuple(7800 - 200 * step, 3240, 15 + 200 * step, 495, kBandRed, true))
-            << "tick " << n;
+                  std::tuple(7800 - 200 * step, 3240, 15 + 200 * step, 495, kBandRed, true));
         if (n >= 35) {
             EXPECT_EQ(stateOf(s().Shape3), std::tuple(480, 3240, 495, 495, kCrossingRed, true));
         } else {
-            EXPECT_FALSE(s().Shape3.Visible) << "tick " << n;
+            EXPECT_FALSE(s().Shape3.Visible);
         }
-        EXPECT_EQ(s().Timer3.Enabled.get(), n == 41) << "tick " << n;
+        EXPECT_EQ(s().Timer3.Enabled.get(), n == 41);
     }
     EXPECT_EQ(s().Shape3.BorderColor.get(), kCrossingRed);
 }
