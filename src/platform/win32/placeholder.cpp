@@ -1,0 +1,1 @@
+int zumbilo_placeholder() { return 0; }

@@ -1,0 +1,3 @@
+#include <gtest/gtest.h>
+#include <windows.h>
+TEST(Placeholder, runs) { EXPECT_NE(GetDesktopWindow(), nullptr); }
