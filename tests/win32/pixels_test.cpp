@@ -1,7 +1,10 @@
 #include <set>
+#include <string>
 
 #include "platform/runtime/mouse.h"
+#include "platform/win32/font_store.h"
 #include "platform/win32/picture_store.h"
+#include "platform/win32/wide.h"
 #include "win32_program_test.h"
 
 namespace {
@@ -83,11 +86,24 @@ TEST_F(PixelsTest, hoveredOptionPictureTurnsGreyWhereWhiteAndStaysBlackWhereBlac
                          {rock.x + 30, rock.y + 1, kWhite}});
 }
 
-// A caption whose face no system has is drawn in the desktop's face: it
-// still shows.
-TEST_F(PixelsTest, aCaptionInAMissingFaceStillShows) {
+// Each face the layouts name is drawn by a face that is installed: its own,
+// else the Linux build's stand-in; else, as for a face no system has, the
+// desktop's, and the caption still shows.
+TEST_F(PixelsTest, everyFaceIsDrawnByAnInstalledFaceAndACaptionAlwaysShows) {
+    constexpr const char* kNoSuchFace = "Ninguna Fuente Así";
+    const platform::win32::FontStore& fonts = platform::win32::windowOf(principal())->fonts();
+    const std::wstring desktopFace = fonts.faceFor(kNoSuchFace);
+    EXPECT_NE(desktopFace, platform::win32::widen(kNoSuchFace));
+    const platform::win32::ScreenDc screen;
+    for (const char* name : {"Segoe Print", "Calibri", "Arial"}) {
+        const std::wstring face = fonts.faceFor(name);
+        const platform::win32::Selected selected(screen.get(), fonts.font({.Name = name}));
+        std::array<wchar_t, LF_FACESIZE> drawnFace{};
+        GetTextFaceW(screen.get(), LF_FACESIZE, drawnFace.data());
+        EXPECT_TRUE(face == desktopFace || face == drawnFace.data()) << name;
+    }
     platform::Font font = c().lblGame.Font;
-    font.Name = "Ninguna Fuente Así";
+    font.Name = kNoSuchFace;
     c().lblGame.Font = font;
     EXPECT_GT(countIn(drawn(principal()), c().lblGame, kBlack), 20);
 }
@@ -134,6 +150,9 @@ TEST_F(StartupPixelsTest, atLoadTheFrameHidesTheBandSeedsAndTheTitleIsWhiteOnWhi
     expectPixels(image, pixel_tables::kStartupAtLoad);
     EXPECT_EQ(darkestIn(s().lblWord), 255);
     EXPECT_LT(darkestIn(s().lblEsc), 64);
+    EXPECT_EQ(s().lblWord.Height.get(), 630);
+    EXPECT_GT(s().lblWord.Width.get(), 1200);
+    EXPECT_LT(s().lblWord.Width.get(), 2700);
 }
 
 TEST_F(StartupPixelsTest, atTheEndTheBandsCrossUnderTheSquareInsideTheFrame) {
