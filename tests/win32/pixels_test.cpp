@@ -33,6 +33,15 @@ TEST_F(PixelsTest, welcomeShowsTheStatusStripAndTwoFramedPanelsWithTheirCaptions
     EXPECT_EQ(countIn(image, c().imgOpt[0], kWhite), 0);  // still hidden
 }
 
+// On a display scaled to 200 % the window draws at its logical places, with
+// outlines one logical pixel wide.
+TEST_F(PixelsTest, atScaleTwoOutlinesStayOneLogicalPixelWide) {
+    const Dib image = platform::win32::renderForm(principal(), platform::win32::DpiScale(192));
+    EXPECT_EQ(image.width(), 834);
+    EXPECT_EQ(image.height(), 450);
+    expectPixels(image, pixel_tables::kWelcomeAtScaleTwo);
+}
+
 // The 170-pixel paper and the 180-pixel rock both fill the hands' 153-pixel
 // squares, black on white, in front of the panels' red rims; a pressed hand
 // shows a one-pixel black border inside its square.
