@@ -117,6 +117,7 @@ TEST_F(InputTest, toolTipShowsTheTextOfTheControlUnderThePointer) {
         NMTTDISPINFOW asked{};
         asked.hdr.hwndFrom = tip;
         asked.hdr.code = TTN_GETDISPINFOW;
+        // NOLINTNEXTLINE(cppcoreguidelines-pro-type-reinterpret-cast): as the tip sends it
         SendMessageW(window, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&asked));
         EXPECT_EQ(std::wstring(asked.lpszText != nullptr ? asked.lpszText : L""), text);
     }
