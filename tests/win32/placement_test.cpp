@@ -84,4 +84,23 @@ TEST_F(PlacementTest, theSlideGoesOnFromWhereThePlayerMovedTheWindow) {
     EXPECT_EQ(outerOf(window).top, before.top + 50 - 4);
 }
 
+// Dragged onto a monitor scaled to 150 %, the window grows by half and a
+// click lands on the control drawn under it.
+TEST_F(PlacementTest, atOneAndAHalfScaleTheWindowGrowsAndClicksLandOnTheirControls) {
+    handOff();
+    click(c().lblPlay[0]);
+    auto* const window = hwndOf(principal());
+    RECT suggested = outerOf(window);
+    // NOLINTNEXTLINE(cppcoreguidelines-pro-type-reinterpret-cast): as the system sends it
+    SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+    EXPECT_EQ(clientSizeOf(window).cx, 625);
+    EXPECT_EQ(clientSizeOf(window).cy, 337);
+    const platform::PixelRect rock = c().imgOpt[2].pixelRect();
+    const int x = (rock.x + rock.width / 2) * 3 / 2;
+    const int y = (rock.y + rock.height / 2) * 3 / 2;
+    send(principal(), WM_LBUTTONDOWN, MK_LBUTTON, x, y);
+    send(principal(), WM_LBUTTONUP, 0, x, y);
+    EXPECT_EQ(c().Image1.Picture.get(), c().imgOpt[2].Picture.get());
+}
+
 }  // namespace
