@@ -1,0 +1,116 @@
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "win32_program_test.h"
+
+namespace {
+
+// Any of the three buttons clicks; a mouse's back and forward buttons do not.
+TEST(ButtonTest, everyButtonButBackAndForwardClicks) {
+    struct Case {
+        const char* name;
+        UINT down;
+        UINT up;
+        WPARAM held;
+        bool clicks;
+    };
+    for (const Case& button : {Case{"left", WM_LBUTTONDOWN, WM_LBUTTONUP, MK_LBUTTON, true},
+                               Case{"right", WM_RBUTTONDOWN, WM_RBUTTONUP, MK_RBUTTON, true},
+                               Case{"middle", WM_MBUTTONDOWN, WM_MBUTTONUP, MK_MBUTTON, true},
+                               Case{"back", WM_XBUTTONDOWN, WM_XBUTTONUP, MK_XBUTTON1, false}}) {
+        SCOPED_TRACE(button.name);
+        HandedOver program;
+        program.press(program.c().lblPlay[0], button.down, button.up, button.held);
+        EXPECT_EQ(program.c().imgOpt[0].Visible.get(), button.clicks);
+        EXPECT_EQ(GetCapture(), nullptr);
+    }
+}
+
+// A digit chooses a figure, unless Ctrl, Alt or the Windows key makes it a
+// shortcut; AltGr (the right Alt with the left Ctrl) types characters.
+TEST(KeyTest, digitChoosesAFigureUnlessItIsAShortcut) {
+    struct Case {
+        const char* name;
+        std::vector<int> held;
+        bool chooses;
+    };
+    for (const Case& keys :
+         {Case{"plain", {}, true}, Case{"ctrl", {VK_CONTROL, VK_LCONTROL}, false},
+          Case{"alt", {VK_MENU, VK_LMENU}, false}, Case{"windows", {VK_LWIN}, false},
+          Case{"altgr", {VK_CONTROL, VK_LCONTROL, VK_MENU, VK_RMENU}, true}}) {
+        SCOPED_TRACE(keys.name);
+        HandedOver program;
+        program.click(program.c().lblPlay[0]);
+        Win32Program::holdKeys(keys.held);
+        program.key(L'8');
+        EXPECT_EQ(program.c().tmrHands.Enabled.get(), keys.chooses);
+        EXPECT_EQ(program.c().Image1.Visible.get(), keys.chooses);
+    }
+}
+
+using InputTest = MainWindowTest;
+
+// A press captures the pointer; the release, wherever it comes, lets it go
+// and clicks what was pressed.
+TEST_F(InputTest, releaseOutsideTheWindowClicksWhatWasPressedAndFreesThePointer) {
+    click(c().lblPlay[0]);
+    const platform::PixelRect rock = c().imgOpt[2].pixelRect();
+    send(principal(), WM_LBUTTONDOWN, MK_LBUTTON, rock.x + 10, rock.y + 10);
+    EXPECT_EQ(GetCapture(), hwndOf(principal()));
+    send(principal(), WM_MOUSEMOVE, MK_LBUTTON, -40, 300);
+    EXPECT_FALSE(c().Image1.Visible);
+    send(principal(), WM_LBUTTONUP, 0, -40, 300);
+    EXPECT_EQ(GetCapture(), nullptr);
+    EXPECT_TRUE(c().Image1.Visible);
+    EXPECT_EQ(c().Image1.Picture.get(), c().imgOpt[2].Picture.get());
+}
+
+// A key that comes while the About box is open waits until it is closed.
+TEST_F(InputTest, aKeyDuringTheAboutBoxWaitsForIt) {
+    click(c().lblPlay[0]);
+    bool choseWhileOpen = true;
+    rt.aboutBox.whileOpen = [&] {
+        key(L'8');
+        choseWhileOpen = c().tmrHands.Enabled;
+    };
+    click(c().cmdAbout);
+    ASSERT_EQ(rt.aboutBox.shown.size(), 1U);
+    EXPECT_FALSE(choseWhileOpen);
+    EXPECT_TRUE(c().tmrHands.Enabled);
+}
+
+// The tool tip asks for its text where the pointer is: a control's own,
+// blanks kept, or none.
+TEST_F(InputTest, toolTipShowsTheTextOfTheControlUnderThePointer) {
+    click(c().lblPlay[0]);
+    HWND window = hwndOf(principal());
+    HWND tip = nullptr;
+    while ((tip = FindWindowExW(nullptr, tip, TOOLTIPS_CLASSW, nullptr)) != nullptr &&
+           GetWindow(tip, GW_OWNER) != window) {
+    }
+    ASSERT_NE(tip, nullptr);
+    for (const auto& [control, text] :
+         {std::pair<const platform::Control*, std::wstring>{&c().imgOpt[1], L" TIJERAS "},
+          {&c().lblGame, L""}}) {
+        const platform::PixelRect r = control->pixelRect();
+        POINT pointer{r.x + r.width / 2, r.y + r.height / 2};
+        ClientToScreen(window, &pointer);
+        SetCursorPos(pointer.x, pointer.y);
+        NMTTDISPINFOW asked{};
+        asked.hdr.hwndFrom = tip;
+        asked.hdr.code = TTN_GETDISPINFOW;
+        // NOLINTNEXTLINE(cppcoreguidelines-pro-type-reinterpret-cast): as the tip sends it
+        SendMessageW(window, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&asked));
+        EXPECT_EQ(std::wstring(asked.lpszText != nullptr ? asked.lpszText : L""), text);
+    }
+}
+
+// Closing the main window unloads it, and with the last form the program ends.
+TEST_F(InputTest, closingTheLastWindowEndsTheProgram) {
+    send(principal(), WM_CLOSE, 0, 0, 0);
+    EXPECT_FALSE(principal().loaded());
+    EXPECT_EQ(rt.process.allUnloadedCalls, 1);
+}
+
+}  // namespace
