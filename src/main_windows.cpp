@@ -1,2 +1,13 @@
-#include <windows.h>
-int main() { return MessageBoxW(nullptr, L"x", L"y", MB_OK) == 0; }
+#include "platform/win32/application.h"
+#include "program_windows.h"
+#include "version.h"
+
+int main() {
+    platform::win32::Application application({.Title = "Zumbilo",
+                                              .Major = zumbilo::kVersionMajor,
+                                              .Minor = zumbilo::kVersionMinor,
+                                              .Revision = zumbilo::kVersionRevision,
+                                              .desktopId = zumbilo::kApplicationId});
+    zumbilo::ProgramWindows windows(application.runtime());
+    return application.run([&windows] { windows.showStartupWindow(); });
+}

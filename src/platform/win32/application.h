@@ -1,0 +1,35 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+
+#include "platform/runtime/runtime.h"
+
+namespace platform::win32 {
+
+// The program's side of the runtime on Windows: the window system, the real
+// clock, the clock-seeded random source, the shell's About box and the real
+// end of the process.
+class Application {
+  public:
+    // Where the windows cannot be made, says why in a message box and ends
+    // the process with status 1.
+    explicit Application(AppRecord app);
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
+    Application(Application&&) = delete;
+    Application& operator=(Application&&) = delete;
+    ~Application();
+
+    Runtime& runtime();
+
+    // Runs the first handler, then the message loop until the last form is
+    // unloaded; returns the exit status.
+    int run(const std::function<void()>& start);
+
+  private:
+    struct Parts;
+    std::unique_ptr<Parts> parts_;
+};
+
+}  // namespace platform::win32

@@ -1,0 +1,365 @@
+#include "platform/win32/form_window.h"
+
+#include <stdexcept>
+
+#include "platform/runtime/mouse.h"
+#include "platform/win32/dib.h"
+#include "platform/win32/form_painter.h"
+#include "platform/win32/picture_store.h"
+#include "platform/win32/wide.h"
+
+namespace platform::win32 {
+
+namespace {
+
+constexpr const wchar_t* kClassName = L"ZumbiloForm";
+
+bool held(int key) {
+    return GetKeyState(key) < 0;
+}
+
+// Ctrl, Alt or the Windows key make a key the desktop's shortcut. AltGr,
+// which types characters, comes as the right Alt with the left Ctrl.
+bool shortcutHeld() {
+    const bool altGr = held(VK_RMENU) && held(VK_LCONTROL);
+    return held(VK_LWIN) || held(VK_RWIN) || (!altGr && (held(VK_CONTROL) || held(VK_MENU)));
+}
+
+int shiftCode(WPARAM keys) {
+    return ((keys & MK_SHIFT) != 0 ? kShiftMask : 0) | ((keys & MK_CONTROL) != 0 ? kCtrlMask : 0) |
+           (held(VK_MENU) ? kAltMask : 0);
+}
+
+int buttonsCode(WPARAM keys) {
+    return ((keys & MK_LBUTTON) != 0 ? kLeftButton : 0) |
+           ((keys & MK_RBUTTON) != 0 ? kRightButton : 0) |
+           ((keys & MK_MBUTTON) != 0 ? kMiddleButton : 0);
+}
+
+class Painting {
+  public:
+    explicit Painting(HWND window) : window_(window), dc_(BeginPaint(window, &paint_)) {}
+    Painting(const Painting&) = delete;
+    Painting& operator=(const Painting&) = delete;
+    Painting(Painting&&) = delete;
+    Painting& operator=(Painting&&) = delete;
+    ~Painting() { EndPaint(window_, &paint_); }
+
+    HDC dc() const { return dc_; }
+    PixelRect area() const {
+        const RECT& r = paint_.rcPaint;
+        return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+    }
+
+  private:
+    HWND window_;
+    PAINTSTRUCT paint_{};
+    HDC dc_;
+};
+
+}  // namespace
+
+void registerFormWindowClass() {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = FormWindow::procedure;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.lpszClassName = kClassName;
+    if (RegisterClassExW(&windowClass) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
+        throw std::runtime_error("No se puede registrar la clase de las ventanas: " +
+                                 lastErrorText());
+    }
+}
+
+FormWindow::FormWindow(Form& form, DrawingStores stores)
+    : form_(&form), stores_(stores), caption_(form.Caption), backColour_(form.BackColor) {
+    // Fixed single: a title bar that can minimise and close, never maximise
+    // nor resize. None: no frame at all.
+    const DWORD style = form.design().BorderStyle == 0
+                            ? WS_POPUP
+                            : WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+    const int width = toPixels(form.design().ClientWidth);
+    const int height = toPixels(form.design().ClientHeight);
+    // The procedure takes the window's handle at its first message.
+    if (CreateWindowExW(0, kClassName, widen(caption_).c_str(), style, toPixels(form.Left),
+                        toPixels(form.Top), width, height, nullptr, nullptr,
+                        GetModuleHandleW(nullptr), this) == nullptr) {
+        throw std::runtime_error("No se puede crear la ventana «" + caption_ +
+                                 "»: " + lastErrorText());
+    }
+    // The frame is the system's; the client area must be the form's.
+    const FrameMargins margins = frame();
+    SetWindowPos(handle(), nullptr, 0, 0, width + margins.left + margins.right,
+                 height + margins.top + margins.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    setIcons();
+    createToolTip();
+    form.frameTold(margins);
+}
+
+FormWindow::~FormWindow() {
+    if (handle() != nullptr) {
+        SetWindowLongPtrW(handle(), GWLP_USERDATA, 0);
+    }
+}
+
+FrameMargins FormWindow::frame() const {
+    RECT outer{};
+    RECT client{};
+    POINT origin{};
+    GetWindowRect(handle(), &outer);
+    GetClientRect(handle(), &client);
+    ClientToScreen(handle(), &origin);
+    return {origin.x - outer.left, origin.y - outer.top, outer.right - origin.x - client.right,
+            outer.bottom - origin.y - client.bottom};
+}
+
+void FormWindow::setIcons() {
+    const Picture& icon = form_->Icon();
+    if (icon.empty()) {
+        return;
+    }
+    for (const auto& [which, metric] :
+         {std::pair{ICON_BIG, SM_CXICON}, {ICON_SMALL, SM_CXSMICON}}) {
+        SendMessageW(handle(), WM_SETICON, which,
+                     reinterpret_cast<LPARAM>(pictures().icon(icon, GetSystemMetrics(metric))));
+    }
+}
+
+void FormWindow::createToolTip() {
+    toolTip_.reset(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                                   WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, handle(), nullptr,
+                                   GetModuleHandleW(nullptr), nullptr));
+    if (!toolTip_) {
+        return;  // the game plays on without tool tips
+    }
+    // One tool over the whole client area, its text asked for each time it shows.
+    TOOLINFOW tool{};
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;
+    tool.uFlags = TTF_SUBCLASS;
+    tool.hwnd = handle();
+    tool.uId = 1;
+    tool.lpszText = LPSTR_TEXTCALLBACKW;
+    GetClientRect(handle(), &tool.rect);
+    SendMessageW(toolTip_.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void FormWindow::sync() {
+    if (form_ == nullptr) {
+        return;
+    }
+    if (form_->Caption.get() != caption_) {
+        caption_ = form_->Caption;
+        SetWindowTextW(handle(), widen(caption_).c_str());
+    }
+    RECT outer{};
+    GetWindowRect(handle(), &outer);
+    const int x = toPixels(form_->Left);
+    const int y = toPixels(form_->Top);
+    if (outer.left != x || outer.top != y) {
+        asking_ = true;
+        SetWindowPos(handle(), nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        asking_ = false;
+    }
+    if (form_->BackColor.get() != backColour_) {
+        backColour_ = form_->BackColor;
+        InvalidateRect(handle(), nullptr, FALSE);
+    }
+}
+
+void FormWindow::show() {
+    ShowWindow(handle(), SW_SHOW);
+}
+
+void FormWindow::repaint(const PixelRect& rect) {
+    const RECT r{rect.x, rect.y, rect.x + rect.width, rect.y + rect.height};
+    InvalidateRect(handle(), &r, FALSE);
+}
+
+void FormWindow::detach() {
+    form_ = nullptr;
+    if (GetCapture() == handle()) {
+        ReleaseCapture();
+    }
+    ShowWindow(handle(), SW_HIDE);
+}
+
+LRESULT CALLBACK FormWindow::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* created = static_cast<FormWindow*>(
+            reinterpret_cast<const CREATESTRUCTW*>(lParam)->lpCreateParams);
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
+        created->window_.reset(window);
+    }
+    auto* self = reinterpret_cast<FormWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (self == nullptr) {
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    // Not owned by anyone yet while the constructor creates the window.
+    const std::shared_ptr<FormWindow> alive = self->weak_from_this().lock();
+    return self->onMessage(message, wParam, lParam);
+}
+
+LRESULT FormWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    HWND window = handle();
+    switch (message) {
+        case WM_PAINT:
+            onPaint();
+            return 0;
+        case WM_ERASEBKGND:
+            return 1;  // the paint covers every pixel
+        case WM_LBUTTONDOWN:
+            onButtonDown(kLeftButton, lParam, wParam);
+            return 0;
+        case WM_RBUTTONDOWN:
+            onButtonDown(kRightButton, lParam, wParam);
+            return 0;
+        case WM_MBUTTONDOWN:
+            onButtonDown(kMiddleButton, lParam, wParam);
+            return 0;
+        case WM_LBUTTONUP:
+            onButtonUp(kLeftButton, lParam, wParam);
+            return 0;
+        case WM_RBUTTONUP:
+            onButtonUp(kRightButton, lParam, wParam);
+            return 0;
+        case WM_MBUTTONUP:
+            onButtonUp(kMiddleButton, lParam, wParam);
+            return 0;
+        case WM_XBUTTONDOWN:
+        case WM_XBUTTONUP:
+            return TRUE;  // a mouse's back and forward buttons are not the form's
+        case WM_MOUSEMOVE:
+            onMouseMove(lParam, wParam);
+            return 0;
+        case WM_CHAR:
+            if (onChar(wParam)) {
+                return 0;
+            }
+            break;
+        case WM_CLOSE:
+            if (form_ != nullptr) {
+                form_->closeRequested();
+            }
+            return 0;
+        case WM_MOVE:
+            onMoved();
+            break;
+        case WM_NOTIFY:
+            return onNotify(lParam);
+        case WM_NCDESTROY:
+            // The system has destroyed the window, and its tool tip with it.
+            static_cast<void>(toolTip_.release());
+            static_cast<void>(window_.release());
+            break;
+        default:
+            break;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+void FormWindow::onPaint() {
+    const Painting painting(handle());
+    const PixelRect area = painting.area();
+    if (form_ == nullptr || area.width <= 0 || area.height <= 0) {
+        return;
+    }
+    // Drawn off screen, then copied at once: nothing flickers.
+    const Dib buffer(area.width, area.height);
+    const OwnedDc memory(CreateCompatibleDC(painting.dc()));
+    if (buffer.empty() || !memory) {
+        return;
+    }
+    const Selected selected(memory.get(), buffer.handle());
+    SetViewportOrgEx(memory.get(), -area.x, -area.y, nullptr);
+    paintForm(memory.get(), *form_, pictures(), fonts(), area);
+    BitBlt(painting.dc(), area.x, area.y, area.width, area.height, memory.get(), area.x, area.y,
+           SRCCOPY);
+}
+
+void FormWindow::onButtonDown(int button, LPARAM lParam, WPARAM keys) {
+    if (form_ == nullptr) {
+        return;
+    }
+    // Every release comes back here, wherever the pointer is by then.
+    SetCapture(handle());
+    form_->mouseDown(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), button, shiftCode(keys));
+}
+
+void FormWindow::onButtonUp(int button, LPARAM lParam, WPARAM keys) {
+    // Let go before the handlers run: a click may open a modal box, which
+    // needs the pointer.
+    if (buttonsCode(keys) == 0 && GetCapture() == handle()) {
+        ReleaseCapture();
+    }
+    if (form_ != nullptr) {
+        form_->mouseUp(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), button, shiftCode(keys));
+    }
+}
+
+void FormWindow::onMouseMove(LPARAM lParam, WPARAM keys) {
+    if (form_ == nullptr) {
+        return;
+    }
+    const int x = GET_X_LPARAM(lParam);
+    const int y = GET_Y_LPARAM(lParam);
+    // A tip shown for one control goes when the pointer reaches another.
+    std::optional<std::string> tip = form_->toolTipAt(x, y);
+    if (tip != toolTipShown_ && toolTip_) {
+        SendMessageW(toolTip_.get(), TTM_POP, 0, 0);
+    }
+    toolTipShown_ = std::move(tip);
+    form_->mouseMove(x, y, buttonsCode(keys), shiftCode(keys));
+}
+
+bool FormWindow::onChar(WPARAM code) {
+    // Only characters of one byte reach the form, as its key codes.
+    if (form_ == nullptr || shortcutHeld() || code > 0xFF) {
+        return false;
+    }
+    return form_->keyPress(static_cast<int>(code)) == 0;
+}
+
+void FormWindow::onMoved() {
+    // Moves the window did not ask for are the player's (a drag by the title
+    // bar, a key that moves windows): later steps start from there.
+    if (form_ == nullptr || asking_ || IsWindowVisible(handle()) == 0 || IsIconic(handle()) != 0) {
+        return;
+    }
+    RECT outer{};
+    GetWindowRect(handle(), &outer);
+    if (outer.left != toPixels(form_->Left) || outer.top != toPixels(form_->Top)) {
+        form_->windowMoved(outer.left, outer.top);
+    }
+}
+
+LRESULT FormWindow::onNotify(LPARAM lParam) {
+    const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+    if (form_ == nullptr || header->hwndFrom != toolTip_.get() ||
+        header->code != TTN_GETDISPINFOW) {
+        return 0;
+    }
+    POINT pointer{};
+    GetCursorPos(&pointer);
+    ScreenToClient(handle(), &pointer);
+    const auto text = form_->toolTipAt(pointer.x, pointer.y);
+    // Shown as it is, blanks included; none where there is no text.
+    toolTipText_ = text ? widen(*text) : std::wstring();
+    reinterpret_cast<NMTTDISPINFOW*>(lParam)->lpszText = toolTipText_.data();
+    return 0;
+}
+
+FormWindowView::FormWindowView(Form& form, DrawingStores stores)
+    : window_(std::make_shared<FormWindow>(form, stores)) {}
+
+FormWindowView::~FormWindowView() {
+    window_->detach();
+}
+
+FormWindow* windowOf(const Form& form) {
+    const auto* view = dynamic_cast<const FormWindowView*>(form.view());
+    return view != nullptr ? &view->window() : nullptr;
+}
+
+}  // namespace platform::win32

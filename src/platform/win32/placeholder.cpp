@@ -1,1 +1,0 @@
-int zumbilo_placeholder() { return 0; }

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "platform/runtime/about_box.h"
+#include "platform/win32/picture_store.h"
+
+namespace platform::win32 {
+
+// The shell's own About box, owned by the form's window and modal to it.
+class ShellAboutBox final : public AboutBox {
+  public:
+    explicit ShellAboutBox(const PictureStore& pictures) : pictures_(&pictures) {}
+
+    void show(Form& owner, const std::string& title, const std::string& text,
+              const Picture& icon) override;
+
+  private:
+    const PictureStore* pictures_;
+};
+
+}  // namespace platform::win32

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "platform/runtime/window_system.h"
+#include "platform/win32/font_store.h"
+#include "platform/win32/picture_store.h"
+
+namespace platform::win32 {
+
+// The forms' windows on the Win32 API, centred on the monitor under the
+// pointer, captions measured as GDI draws them.
+class Win32WindowSystem final : public WindowSystem {
+  public:
+    // Throws std::runtime_error, saying why, when windows cannot be made.
+    Win32WindowSystem();
+
+    std::unique_ptr<FormView> createView(Form& form) override;
+    // The work area (without the taskbar) of the monitor under the pointer.
+    PixelRect screenArea() const override;
+    PixelSize textSize(const Font& font, const std::string& text) const override;
+
+    const PictureStore& pictures() const { return pictures_; }
+
+  private:
+    PictureStore pictures_;
+    FontStore fonts_;
+};
+
+}  // namespace platform::win32
