@@ -119,14 +119,15 @@ play 1 key 5
 next_play
 play 2 key 9
 
-# The computer's figure is the one whose player's picture is most like its hand mirrored.
 # The number of pixels that differ by more than a little between pictures $1 and $2.
 difference() { compare -metric AE -fuzz 10% "$1" "$2" null: 2>&1 || true; }
 same() { [[ $1 == "$2" ]] && echo 1 || echo 0; }
 declare -A status_of
 for figure in 0 1 2; do
+  # The computer's figure: the one whose player's picture is most like its hand mirrored.
   best=
   for candidate in 0 1 2; do
+    d=$(difference "$work_dir/computer$figure.png" "$work_dir/figure$candidate.png")
     if [[ -z $best ]] || ((d < least)); then best=$candidate least=$d; fi
   done
   verdict=$(((figure - best + 3) % 3)) # 0 a draw, 1 a win, 2 a loss
