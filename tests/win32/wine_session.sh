@@ -46,6 +46,7 @@ wins() { digest 8 8 57 33; }
 losses() { digest 352 8 57 33; }
 computer_hand() { digest 248 56 153 153; }
 
+# Both windows placed in turn, $2: the start-up window shown within $1 ms.
 startup_shown() {
   local startup seen
   startup=$(wait_for_window Form1 "$1")
@@ -53,16 +54,16 @@ startup_shown() {
   [[ $(window_geometry "$startup") == *" 521 297" ]] || fail "start-up window at $(window_geometry "$startup")"
   [[ $(frame_geometry "$startup") == "$(window_geometry "$startup")" ]] || fail "the start-up window has a border"
   gone ZUMBILO || fail "main window shown with the start-up window"
-  expect_centred "start-up window" "$startup" "0 0 1024 768" 0 1
+  expect_centred "start-up window $2" "$startup" "0 0 1024 768" 0 1
   main=$(wait_for_window ZUMBILO 4000)
   handed_over=$(($(now_ms) - seen))
   ((handed_over >= 1500)) || fail "main window ${handed_over} ms after the start-up window"
   wait_for_no_window Form1 1000
   [[ $(window_geometry "$main") == *" 417 225" ]] || fail "main window at $(window_geometry "$main")"
-  expect_centred "main window's frame" "$main" "0 0 1024 768" 16 2
+  expect_centred "main window's frame $2" "$main" "0 0 1024 768" 16 2
 }
 # The first start waits for Wine to start too.
-startup_shown 20000
+startup_shown 20000 "at the start"
 welcome_counters="$(wins) $(losses)"
 
 click_in "$main" "${INICIAR[@]}"
@@ -79,12 +80,13 @@ about=$(xdotool getwindowname "$(about_box)")
 expected_about=$'owner ZUMBILO\nowner enabled 0\ntext Velmarin\nZumbilo: Versión 3.5'
 [[ $(head -n 2 "$work_dir/about.txt" && grep -A1 -x 'text Velmarin' "$work_dir/about.txt") == "$expected_about" ]] ||
   fail "the About box says: $(<"$work_dir/about.txt")"
-# Out of the way of the paper, which would start a play if the main window took the click.
-xdotool windowmove "$(about_box)" 0 0
+# Below and right of the main window, out of the way of the paper, which
+# would start a play if the main window took the click.
+xdotool windowmove "$(about_box)" 600 500
 click_in "$main" "${PAPER[@]}"
-xdotool key Return
+"$wine_run" "$window_texts" "$about" close
 wait_until 2000 "the About box did not close" test -z "$(about_box)"
-holds 1000 choosing_status || fail "a click on the main window played while the About box was open"
+holds 1000 choosing_status || fail "a click on the main window played, at once or once the About box closed"
 
 # Plays figure $1 (0 paper, 1 scissors, 2 rock) chosen by the xdotool command
 # $2...; keeps the player's hand as the picture of that figure and the
@@ -145,11 +147,12 @@ done
 
 next_play
 click_in "$main" "${REINICIAR[@]}"
-startup_shown 4000
+startup_shown 4000 "after (REINICIAR)"
 [[ "$(wins) $(losses)" == "$welcome_counters" ]] || fail "the counters are not back at 0 after (REINICIAR)"
 
 click_in "$main" "${REINICIAR[@]}"
 startup=$(wait_for_window Form1 4000)
+expect_centred "start-up window shown again" "$startup" "0 0 1024 768" 0 1
 click_in "$startup" 504 16 # x
 ended() { [[ $(ps -o stat= -p "$program_pid") != [^Z]* ]]; }
 wait_until 5000 "the program did not end on x" ended
