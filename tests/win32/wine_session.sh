@@ -45,6 +45,13 @@ status() { digest 65 8 287 33; }
 wins() { digest 8 8 57 33; }
 losses() { digest 352 8 57 33; }
 computer_hand() { digest 248 56 153 153; }
+# Whether the digest $1 is what it was when last asked.
+declare -A last_seen
+unchanged() {
+  local now
+  now=$("$1")
+  [[ $now == "${last_seen[$1]:-}" ]] || { last_seen[$1]=$now && return 1; }
+}
 
 # Both windows placed in turn, $2: the start-up window shown within $1 ms.
 startup_shown() {
@@ -64,12 +71,14 @@ startup_shown() {
 }
 # The first start waits for Wine to start too.
 startup_shown 20000 "at the start"
-welcome_counters="$(wins) $(losses)"
+welcome_counters="$(wins) $(losses)" welcome=$(status)
 
 click_in "$main" "${INICIAR[@]}"
-choosing_status() { [[ $(status) == "$choosing" ]]; }
+started() { [[ $(status) != "$welcome" ]]; }
+wait_until 2000 "INICIAR did not start a play" started
+holds 1000 unchanged status || fail "INICIAR did not settle on a status"
 choosing=$(status)
-holds 1000 choosing_status || fail "INICIAR did not settle on a status"
+choosing_status() { [[ $(status) == "$choosing" ]]; }
 
 # The About box: owned by the main window, which takes no input while it is open.
 ABOUT_TITLE="(About|Acerca de) Zumbilo"
@@ -97,9 +106,7 @@ play() {
   xdotool "${@:2}" mousemove 0 0
   chosen() { ! choosing_status; }
   wait_until 2000 "figure $figure not chosen" chosen
-  last_hand=
-  hand_still() { [[ $(computer_hand) == "$last_hand" ]] || { last_hand=$(computer_hand) && return 1; }; }
-  holds 3000 hand_still || fail "the computer's hand did not settle"
+  holds 3000 unchanged computer_hand || fail "the computer's hand did not settle"
   crop 16 56 153 153 "$work_dir/figure$figure.png"
   crop 248 56 153 153 "$work_dir/computer$figure.png"
   mogrify -flop "$work_dir/computer$figure.png"
