@@ -33,6 +33,15 @@ TEST_F(PixelsTest, welcomeShowsTheStatusStripAndTwoFramedPanelsWithTheirCaptions
     EXPECT_EQ(countIn(image, c().imgOpt[0], kWhite), 0);  // still hidden
 }
 
+// On a display scaled to 200 % the window draws at its logical places, with
+// outlines one logical pixel wide.
+TEST_F(PixelsTest, atScaleTwoOutlinesStayOneLogicalPixelWide) {
+    const Dib image = platform::win32::renderForm(principal(), platform::win32::DpiScale(192));
+    EXPECT_EQ(image.width(), 834);
+    EXPECT_EQ(image.height(), 450);
+    expectPixels(image, pixel_tables::kWelcomeAtScaleTwo);
+}
+
 // The 170-pixel paper and the 180-pixel rock both fill the hands' 153-pixel
 // squares, black on white, in front of the panels' red rims; a pressed hand
 // shows a one-pixel black border inside its square.
@@ -109,7 +118,7 @@ TEST_F(PixelsTest, everyFaceIsDrawnByAnInstalledFaceAndACaptionAlwaysShows) {
 }
 
 // A hands tick repaints the computer's hand and nothing else; writing a
-// property the value it already has repaints nothing at all.
+// property the value it already has, or moving the window, repaints nothing.
 TEST_F(PixelsTest, onlyWhatChangesIsRepainted) {
     rt.clock.advance(200);  // let the slide finish
     key(L'8');
@@ -127,7 +136,7 @@ TEST_F(PixelsTest, onlyWhatChangesIsRepainted) {
     ValidateRect(window, nullptr);
     c().lblGame.Caption = "";
     c().lblPlay[1].BackColor = platform::RGB(240, 28, 36);
-    principal().Top = principal().Top.get();
+    principal().Top = principal().Top - 60;
     EXPECT_FALSE(GetUpdateRect(window, nullptr, FALSE));
 }
 
