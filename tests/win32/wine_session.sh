@@ -94,7 +94,7 @@ expected_about=$'owner ZUMBILO\nowner enabled 0\ntext Velmarin\nZumbilo: Versió
 xdotool windowmove "$(about_box)" 600 500
 click_in "$main" "${PAPER[@]}"
 "$wine_run" "$window_texts" "$about" close
-wait_until 2000 "the About box did not close" test -z "$(about_box)"
+wait_until 4000 "the About box did not close" test -z "$(about_box)"
 holds 1000 choosing_status || fail "a click on the main window played, at once or once the About box closed"
 
 # Plays figure $1 (0 paper, 1 scissors, 2 rock) chosen by the xdotool command
