@@ -1,5 +1,6 @@
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "win32_program_test.h"
@@ -94,6 +95,32 @@ TEST_F(InputTest, aKeyDuringTheAboutBoxWaitsForIt) {
     ASSERT_EQ(rt.aboutBox.shown.size(), 1U);
     EXPECT_FALSE(choseWhileOpen);
     EXPECT_TRUE(c().tmrHands.Enabled);
+}
+
+// The tool tip asks for its text where the pointer is: a control's own,
+// blanks kept, or none.
+TEST_F(InputTest, toolTipShowsTheTextOfTheControlUnderThePointer) {
+    click(c().lblPlay[0]);
+    HWND window = hwndOf(principal());
+    HWND tip = nullptr;
+    while ((tip = FindWindowExW(nullptr, tip, TOOLTIPS_CLASSW, nullptr)) != nullptr &&
+           GetWindow(tip, GW_OWNER) != window) {
+    }
+    ASSERT_NE(tip, nullptr);
+    for (const auto& [control, text] :
+         {std::pair<const platform::Control*, std::wstring>{&c().imgOpt[1], L" TIJERAS "},
+          {&c().lblGame, L""}}) {
+        const platform::PixelRect r = control->pixelRect();
+        POINT pointer{r.x + r.width / 2, r.y + r.height / 2};
+        ClientToScreen(window, &pointer);
+        SetCursorPos(pointer.x, pointer.y);
+        NMTTDISPINFOW asked{};
+        asked.hdr.hwndFrom = tip;
+        asked.hdr.code = TTN_GETDISPINFOW;
+        // NOLINTNEXTLINE(cppcoreguidelines-pro-type-reinterpret-cast): as the tip sends it
+        SendMessageW(window, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&asked));
+        EXPECT_EQ(std::wstring(asked.lpszText != nullptr ? asked.lpszText : L""), text);
+    }
 }
 
 // Closing the main window unloads it, and with the last form the program ends.

@@ -122,7 +122,7 @@ TEST_F(PixelsTest, everyFaceIsDrawnByAnInstalledFaceAndACaptionAlwaysShows) {
 TEST_F(PixelsTest, onlyWhatChangesIsRepainted) {
     rt.clock.advance(200);  // let the slide finish
     key(L'8');
-    const HWND window = hwndOf(principal());
+    auto* const window = hwndOf(principal());
     ValidateRect(window, nullptr);
     ticks(1);
     RECT painted{};
@@ -165,7 +165,7 @@ TEST_F(StartupPixelsTest, atLoadTheFrameHidesTheBandSeedsAndTheTitleIsWhiteOnWhi
 }
 
 TEST_F(StartupPixelsTest, atTheEndTheBandsCrossUnderTheSquareInsideTheFrame) {
-    rt.clock.advance(30 * 41);
+    rt.clock.advance(30LL * 41);
     const Dib image = drawn(inicio());
     expectPixels(image, pixel_tables::kStartupFrameWhereTheBandsEnd);
     expectPixels(image, pixel_tables::kStartupBandsAndSquare);

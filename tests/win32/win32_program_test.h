@@ -65,7 +65,7 @@ class Win32ProgramTest : public ::testing::Test {
         rt.runtime.dispatch([this] { windows.showStartupWindow(); });
     }
     // Keys held by one test are not held in the next.
-    ~Win32ProgramTest() override { holdKeys({}); }
+    void TearDown() override { holdKeys({}); }
 
     startup::frmInicio& inicio() { return *windows.inicio; }
     startup::StartupWindowControls& s() { return inicio().c(); }

@@ -12,6 +12,15 @@ int ceilDivide(long long a, long long b) {
     return -floorDivide(-a, b);
 }
 
+// The pixels at dpi `to` that cover any part of the rectangle at dpi `from`.
+PixelRect covering(const PixelRect& rect, int from, int to) {
+    const int left = floorDivide(static_cast<long long>(rect.x) * to, from);
+    const int top = floorDivide(static_cast<long long>(rect.y) * to, from);
+    const int right = ceilDivide(static_cast<long long>(rect.x + rect.width) * to, from);
+    const int bottom = ceilDivide(static_cast<long long>(rect.y + rect.height) * to, from);
+    return {left, top, right - left, bottom - top};
+}
+
 }  // namespace
 
 int DpiScale::toScreen(int formPixels) const {
@@ -22,20 +31,12 @@ int DpiScale::toForm(int screenPixels) const {
     return floorDivide(static_cast<long long>(screenPixels) * kFormDpi, dpi_);
 }
 
-PixelRect DpiScale::toScreen(const PixelRect& r) const {
-    const int left = toScreen(r.x);
-    const int top = toScreen(r.y);
-    const int right = ceilDivide(static_cast<long long>(r.x + r.width) * dpi_, kFormDpi);
-    const int bottom = ceilDivide(static_cast<long long>(r.y + r.height) * dpi_, kFormDpi);
-    return {left, top, right - left, bottom - top};
+PixelRect DpiScale::toScreen(const PixelRect& formRect) const {
+    return covering(formRect, kFormDpi, dpi_);
 }
 
-PixelRect DpiScale::toForm(const PixelRect& r) const {
-    const int left = toForm(r.x);
-    const int top = toForm(r.y);
-    const int right = ceilDivide(static_cast<long long>(r.x + r.width) * kFormDpi, dpi_);
-    const int bottom = ceilDivide(static_cast<long long>(r.y + r.height) * kFormDpi, dpi_);
-    return {left, top, right - left, bottom - top};
+PixelRect DpiScale::toForm(const PixelRect& screenRect) const {
+    return covering(screenRect, dpi_, kFormDpi);
 }
 
 }  // namespace platform::win32

@@ -79,11 +79,12 @@ FormWindow::FormWindow(Form& form, DrawingStores stores)
     const DWORD style = form.design().BorderStyle == 0
                             ? WS_POPUP
                             : WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-    // Sized to the form once the window knows its scale. The procedure takes the window's handle at
-    // its first message.
+    // Sized again once the window knows its frame and its scale. The
+    // procedure takes the window's handle at its first message.
     if (CreateWindowExW(0, kClassName, widen(caption_).c_str(), style, toPixels(form.Left),
-                        toPixels(form.Top), 0, 0, nullptr, nullptr, GetModuleHandleW(nullptr),
-                        this) == nullptr) {
+                        toPixels(form.Top), toPixels(form.design().ClientWidth),
+                        toPixels(form.design().ClientHeight), nullptr, nullptr,
+                        GetModuleHandleW(nullptr), this) == nullptr) {
         throw std::runtime_error("No se puede crear la ventana «" + caption_ +
                                  "»: " + lastErrorText());
     }
@@ -137,7 +138,8 @@ void FormWindow::setIcons() {
     for (const auto& [which, metric] :
          {std::pair{ICON_BIG, SM_CXICON}, {ICON_SMALL, SM_CXSMICON}}) {
         SendMessageW(handle(), WM_SETICON, which,
-                     reinterpret_cast<LPARAM>(pictures().icon(icon, GetSystemMetrics(metric))));
+                     reinterpret_cast<LPARAM>(
+                         pictures().icon(icon, GetSystemMetricsForDpi(metric, scale_.dpi()))));
     }
 }
 
@@ -183,7 +185,7 @@ void FormWindow::sync() {
     }
 }
 
-void FormWindow::show() {
+void FormWindow::show() const {
     ShowWindow(handle(), SW_SHOW);
 }
 
@@ -363,6 +365,7 @@ LRESULT FormWindow::onDpiChanged(WPARAM wParam, LPARAM lParam) {
                  SWP_NOZORDER | SWP_NOACTIVATE);
     fitToForm();
     asking_ = false;
+    setIcons();
     onMoved();
     InvalidateRect(handle(), nullptr, FALSE);
     return 0;

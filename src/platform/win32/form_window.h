@@ -44,7 +44,7 @@ class FormWindow final : public std::enable_shared_from_this<FormWindow> {
 
     // Caption, place and colour as the form's properties say.
     void sync();
-    void show();
+    void show() const;
     void repaint(const PixelRect& rect);
     // The form was unloaded: the window hides and forgets it.
     void detach();
