@@ -57,9 +57,9 @@ start_xvfb() {
   DISPLAY=:$(<"$work_dir/display") && export DISPLAY
 }
 
-# Starts the program under test; its id is in program_pid.
+# Starts the program under test, the command $@; its id is in program_pid.
 start_program() {
-  "$1" >"$work_dir/program.log" 2>&1 &
+  "$@" >"$work_dir/program.log" 2>&1 &
   program_pid=$! && started_pids+=("$program_pid")
 }
 

@@ -110,6 +110,7 @@ expect_both_windows_centred() {
   ((${main_frame##* } > 225)) || fail "the main window has no title bar: frame $main_frame"
 }
 
-# The About box: the visible window called Zumbilo that is not the main window.
-about_box() { xdotool search --onlyvisible --name '^Zumbilo$' | grep -vx "$main" | head -n 1; }
+# The About box: the visible window titled ABOUT_TITLE (an extended regular
+# expression; Zumbilo if unset) that is not the main window.
+about_box() { xdotool search --onlyvisible --name "^${ABOUT_TITLE:-Zumbilo}\$" | grep -vx "$main" | head -n 1; }
 main_active() { [[ $(xdotool getactivewindow) == "$main" ]]; }

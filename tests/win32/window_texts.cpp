@@ -1,0 +1,51 @@
+// Prints what a shown top-level window says, for the real-window tests under
+// Wine, which cannot read a dialog's controls from the X server: the title of
+// its owner and whether the owner still takes input, then the text of each
+// child window, line by line, in UTF-8. With "close", asks the window to close
+// instead, as its title bar's button would, whichever window has the focus.
+// Usage: zumbilo_window_texts TITLE [close]   (status 1 when no such window exists)
+#include <windows.h>
+
+#include "platform/win32/wide.h"
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+namespace {
+
+using platform::win32::narrow;
+using platform::win32::widen;
+
+std::string windowText(HWND window) {
+    std::wstring text(GetWindowTextLengthW(window) + 1, L'\0');
+    text.resize(GetWindowTextW(window, text.data(), static_cast<int>(text.size())));
+    return narrow(text);
+}
+
+BOOL CALLBACK printChildText(HWND child, LPARAM) {
+    std::printf("text %s\n", windowText(child).c_str());
+    return TRUE;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const bool close = argc == 3 && std::string_view(argv[2]) == "close";
+    if (argc != 2 && !close) {
+        std::fprintf(stderr, "usage: zumbilo_window_texts TITLE [close]\n");
+        return 2;
+    }
+    const HWND window = FindWindowW(nullptr, widen(argv[1]).c_str());
+    if (window == nullptr) {
+        return 1;
+    }
+    if (close) {
+        return PostMessageW(window, WM_CLOSE, 0, 0) != 0 ? 0 : 1;
+    }
+    const HWND owner = GetWindow(window, GW_OWNER);
+    std::printf("owner %s\n", owner == nullptr ? "" : windowText(owner).c_str());
+    std::printf("owner enabled %d\n", owner != nullptr && IsWindowEnabled(owner) ? 1 : 0);
+    EnumChildWindows(window, printChildText, 0);
+    return 0;
+}

@@ -1,0 +1,167 @@
+#!/usr/bin/env bash
+# The Windows program under Wine, on openbox in an X server of its own, played
+# with a real pointer and keyboard: the start-up window borderless, 521 x 297
+# and centred; the hand-off to the main window, whose frame comes to rest
+# 16 pixels above the centre; INICIAR; the shell's About box, owned by the main
+# window and modal to it, with both lines; a play by click and two by digit,
+# each verdict with its counter; (REINICIAR) bringing both windows back with
+# the counters at 0; and the "x" ending the program with status 0.
+# Usage: wine_session.sh zumbilo.exe zumbilo_window_texts.exe
+#   WINEPREFIX: a Wine prefix for this test alone, made when missing. Wine
+#   keeps the monitors of the X server its first program ran on, so the
+#   prefix must not be in use on another.
+# shellcheck source-path=SCRIPTDIR
+here=$(dirname "$0")
+source "$here/../desktop/desktop_lib.sh"
+exe=$1 window_texts=$2
+wine_run=$here/../../scripts/lib/wine-run
+# The pictures' points, in the main window's client pixels.
+readonly INICIAR=(92 132) PAPER=(52 92) ABOUT=(156 196) PLAYER_HAND=(92 132) REINICIAR=(324 132)
+
+export WINEPREFIX=${WINEPREFIX:?a Wine prefix for this test alone}
+trap 'wineserver -k 2>/dev/null || true; stop_everything' EXIT
+start_xvfb
+start_window_manager openbox
+if [[ ! -d $WINEPREFIX ]]; then
+  "$wine_run" wineboot -i >"$work_dir/wineboot.log" 2>&1 || fail "the Wine prefix could not be made"
+fi
+start_program "$wine_run" "$exe"
+
+# The screen rectangle "x y width height" of the main window's client rectangle given.
+in_main() {
+  local x y
+  read -r x y _ <<<"$(window_geometry "$main")"
+  echo "$((x + $1)) $((y + $2)) $3 $4"
+}
+# A digest of the main window's client rectangle x y width height; a crop of it to $5.
+# shellcheck disable=SC2046 # four numbers
+digest() { region_digest $(in_main "$@"); }
+crop() {
+  local -a r
+  read -r -a r <<<"$(in_main "$@")"
+  import -silent -window root -crop "${r[2]}x${r[3]}+${r[0]}+${r[1]}" +repage "$5"
+}
+status() { digest 65 8 287 33; }
+wins() { digest 8 8 57 33; }
+losses() { digest 352 8 57 33; }
+computer_hand() { digest 248 56 153 153; }
+# Whether the digest $1 is what it was when last asked.
+declare -A last_seen
+unchanged() {
+  local now
+  now=$("$1")
+  [[ $now == "${last_seen[$1]:-}" ]] || { last_seen[$1]=$now && return 1; }
+}
+
+# Both windows placed in turn, $2: the start-up window shown within $1 ms.
+startup_shown() {
+  local startup seen
+  startup=$(wait_for_window Form1 "$1")
+  seen=$(now_ms)
+  [[ $(window_geometry "$startup") == *" 521 297" ]] || fail "start-up window at $(window_geometry "$startup")"
+  [[ $(frame_geometry "$startup") == "$(window_geometry "$startup")" ]] || fail "the start-up window has a border"
+  gone ZUMBILO || fail "main window shown with the start-up window"
+  expect_centred "start-up window $2" "$startup" "0 0 1024 768" 0 1
+  main=$(wait_for_window ZUMBILO 4000)
+  handed_over=$(($(now_ms) - seen))
+  ((handed_over >= 1500)) || fail "main window ${handed_over} ms after the start-up window"
+  wait_for_no_window Form1 1000
+  [[ $(window_geometry "$main") == *" 417 225" ]] || fail "main window at $(window_geometry "$main")"
+  expect_centred "main window's frame $2" "$main" "0 0 1024 768" 16 2
+}
+# The first start waits for Wine to start too.
+startup_shown 20000 "at the start"
+welcome_counters="$(wins) $(losses)" welcome=$(status)
+
+click_in "$main" "${INICIAR[@]}"
+started() { [[ $(status) != "$welcome" ]]; }
+wait_until 2000 "INICIAR did not start a play" started
+holds 1000 unchanged status || fail "INICIAR did not settle on a status"
+choosing=$(status)
+choosing_status() { [[ $(status) == "$choosing" ]]; }
+
+# The About box: owned by the main window, which takes no input while it is open.
+ABOUT_TITLE="(About|Acerca de) Zumbilo"
+click_in "$main" "${ABOUT[@]}"
+wait_until 4000 "no About box" about_box >/dev/null
+about=$(xdotool getwindowname "$(about_box)")
+"$wine_run" "$window_texts" "$about" | tr -d '\r' >"$work_dir/about.txt" || fail "no window \"$about\" in Wine"
+expected_about=$'owner ZUMBILO\nowner enabled 0\ntext Velmarin\nZumbilo: Versión 3.5'
+[[ $(head -n 2 "$work_dir/about.txt" && grep -A1 -x 'text Velmarin' "$work_dir/about.txt") == "$expected_about" ]] ||
+  fail "the About box says: $(<"$work_dir/about.txt")"
+# Below and right of the main window, out of the way of the paper, which
+# would start a play if the main window took the click.
+xdotool windowmove "$(about_box)" 600 500
+click_in "$main" "${PAPER[@]}"
+"$wine_run" "$window_texts" "$about" close
+wait_until 4000 "the About box did not close" test -z "$(about_box)"
+holds 1000 choosing_status || fail "a click on the main window played, at once or once the About box closed"
+
+# Plays figure $1 (0 paper, 1 scissors, 2 rock) chosen by the xdotool command
+# $2...; keeps the player's hand as the picture of that figure and the
+# computer's hand and what changed.
+play() {
+  local figure=$1 counters
+  counters="$(wins) $(losses)"
+  xdotool "${@:2}" mousemove 0 0
+  chosen() { ! choosing_status; }
+  wait_until 2000 "figure $figure not chosen" chosen
+  holds 3000 unchanged computer_hand || fail "the computer's hand did not settle"
+  crop 16 56 153 153 "$work_dir/figure$figure.png"
+  crop 248 56 153 153 "$work_dir/computer$figure.png"
+  mogrify -flop "$work_dir/computer$figure.png"
+  verdict_status[figure]=$(status)
+  local -a before after
+  read -r -a before <<<"$counters"
+  read -r -a after <<<"$(wins) $(losses)"
+  counter_moved[figure]="$([[ ${before[0]} == "${after[0]}" ]] || echo wins)$([[ ${before[1]} == "${after[1]}" ]] || echo losses)"
+}
+# The next play, from the player's hand.
+next_play() {
+  click_in "$main" "${PLAYER_HAND[@]}"
+  holds 2000 choosing_status || fail "no next play"
+}
+declare -a verdict_status counter_moved
+play 0 mousemove --window "$main" "${PAPER[@]}" click 1
+next_play
+play 1 key 5
+next_play
+play 2 key 9
+
+# The number of pixels that differ by more than a little between pictures $1 and $2.
+difference() { compare -metric AE -fuzz 10% "$1" "$2" null: 2>&1 || true; }
+same() { [[ $1 == "$2" ]] && echo 1 || echo 0; }
+declare -A status_of
+for figure in 0 1 2; do
+  # The computer's figure: the one whose player's picture is most like its hand mirrored.
+  best=
+  for candidate in 0 1 2; do
+    d=$(difference "$work_dir/computer$figure.png" "$work_dir/figure$candidate.png")
+    if [[ -z $best ]] || ((d < least)); then best=$candidate least=$d; fi
+  done
+  verdict=$(((figure - best + 3) % 3)) # 0 a draw, 1 a win, 2 a loss
+  expected_move=("" wins losses)
+  [[ ${counter_moved[figure]} == "${expected_move[verdict]}" ]] ||
+    fail "figure $figure against $best moved \"${counter_moved[figure]}\", not \"${expected_move[verdict]}\""
+  # The same verdict reads the same, and another verdict otherwise.
+  for other in "${!status_of[@]}"; do
+    [[ $(same "$other" "$verdict") == $(same "${status_of[$other]}" "${verdict_status[figure]}") ]] ||
+      fail "verdicts $other and $verdict read alike, or one verdict reads differently"
+  done
+  status_of[$verdict]=${verdict_status[figure]}
+  echo "figure $figure against $best: ${expected_move[verdict]:-draw}"
+done
+
+next_play
+click_in "$main" "${REINICIAR[@]}"
+startup_shown 4000 "after (REINICIAR)"
+[[ "$(wins) $(losses)" == "$welcome_counters" ]] || fail "the counters are not back at 0 after (REINICIAR)"
+
+click_in "$main" "${REINICIAR[@]}"
+startup=$(wait_for_window Form1 4000)
+expect_centred "start-up window shown again" "$startup" "0 0 1024 768" 0 1
+click_in "$startup" 504 16 # x
+ended() { [[ $(ps -o stat= -p "$program_pid") != [^Z]* ]]; }
+wait_until 5000 "the program did not end on x" ended
+wait "$program_pid" || fail "the program ended with status $?"
+echo "main window seen ${handed_over} ms after the start-up window"
