@@ -70,15 +70,24 @@ TEST_F(PlacementTest, mainWindowIsCentredByItsFrameThenSlidesStepByStep) {
     EXPECT_EQ(principal().Top.get(), platform::toTwips(place.y - 16));
 }
 
-// A move the window did not ask for (the player's drag) is where the later
-// steps start from.
-TEST_F(PlacementTest, theSlideGoesOnFromWhereThePlayerMovedTheWindow) {
+// Where the player moves the window is where the later steps start from; a
+// move that is not the player's (a late report of an earlier step) is not.
+TEST_F(PlacementTest, theSlideGoesOnFromWhereThePlayerMovedTheWindowOnly) {
     handOff();
     rt.clock.advance(20);
     auto* const window = hwndOf(principal());
     const RECT before = outerOf(window);
-    SetWindowPos(window, nullptr, before.left + 100, before.top + 50, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const auto moveTo = [window](int x, int y) {
+        SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    };
+    moveTo(before.left - 30, before.top + 4);  // late: the window's place before the first step
+    rt.clock.advance(20);
+    EXPECT_EQ(outerOf(window).left, before.left);
+    EXPECT_EQ(outerOf(window).top, before.top - 4);
+
+    SendMessageW(window, WM_ENTERSIZEMOVE, 0, 0);
+    moveTo(before.left + 100, before.top + 50);
+    SendMessageW(window, WM_EXITSIZEMOVE, 0, 0);
     rt.clock.advance(20);
     EXPECT_EQ(outerOf(window).left, before.left + 100);
     EXPECT_EQ(outerOf(window).top, before.top + 50 - 4);

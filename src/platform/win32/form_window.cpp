@@ -261,6 +261,12 @@ LRESULT FormWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 form_->closeRequested();
             }
             return 0;
+        case WM_ENTERSIZEMOVE:
+            playerMoving_ = true;
+            break;
+        case WM_EXITSIZEMOVE:
+            playerMoving_ = false;
+            break;
         case WM_MOVE:
             onMoved();
             break;
@@ -342,9 +348,12 @@ bool FormWindow::onChar(WPARAM code) {
 }
 
 void FormWindow::onMoved() {
-    // Moves the window did not ask for are the player's (a drag by the title
-    // bar, a key that moves windows): later steps start from there.
-    if (form_ == nullptr || asking_ || IsWindowVisible(handle()) == 0 || IsIconic(handle()) != 0) {
+    // Only the player's moves (a drag by the title bar, or the system menu's
+    // Move with the keys) are where later steps start from. Any other move the
+    // window did not ask for changes nothing: under Wine with a window manager
+    // it may be a late report of an earlier step of the slide.
+    if (form_ == nullptr || asking_ || !playerMoving_ || IsWindowVisible(handle()) == 0 ||
+        IsIconic(handle()) != 0) {
         return;
     }
     RECT outer{};

@@ -76,7 +76,8 @@ class FormWindow final : public std::enable_shared_from_this<FormWindow> {
     std::string caption_;
     Color backColour_;  // as last drawn
     DpiScale scale_;
-    bool asking_ = false;  // a move the window asked for is under way
+    bool asking_ = false;        // a move the window asked for is under way
+    bool playerMoving_ = false;  // the system's loop of the player's move is under way
 };
 
 // The form's hold on its window.
