@@ -1,0 +1,78 @@
+; The Windows installer: per user, without administrator rights, into
+; %LOCALAPPDATA%\Programs\Zumbilo, with a Start-menu shortcut, an entry in
+; "Installed apps" and an uninstaller that takes all of it away again.
+; makensis gets from the build: VERSION (3.5.0.4), VERSION_TEXT (3.05.0004),
+; APP_ID (the uninstall entry's key), EXE, ICON and OUTFILE.
+
+Unicode true
+; The game is 64-bit only, so the installer may be too.
+Target amd64-unicode
+SetCompressor /SOLID lzma
+RequestExecutionLevel user
+ManifestDPIAware true
+ManifestSupportedOS all
+
+!include "MUI2.nsh"
+!include "FileFunc.nsh"
+
+!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${APP_ID}"
+
+Name "Zumbilo"
+OutFile "${OUTFILE}"
+InstallDir "$LOCALAPPDATA\Programs\Zumbilo"
+; A new version goes where the last one went.
+InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
+Icon "${ICON}"
+UninstallIcon "${ICON}"
+!define MUI_ICON "${ICON}"
+!define MUI_UNICON "${ICON}"
+
+!insertmacro MUI_PAGE_DIRECTORY
+!insertmacro MUI_PAGE_INSTFILES
+!define MUI_FINISHPAGE_RUN "$INSTDIR\zumbilo.exe"
+!insertmacro MUI_PAGE_FINISH
+!insertmacro MUI_UNPAGE_CONFIRM
+!insertmacro MUI_UNPAGE_INSTFILES
+; The first is the one shown where Windows speaks neither.
+!insertmacro MUI_LANGUAGE "SpanishInternational"
+!insertmacro MUI_LANGUAGE "English"
+
+VIProductVersion "${VERSION}"
+VIFileVersion "${VERSION}"
+VIAddVersionKey /LANG=${LANG_SPANISHINTERNATIONAL} "ProductName" "Zumbilo"
+VIAddVersionKey /LANG=${LANG_SPANISHINTERNATIONAL} "CompanyName" "Velmarin"
+VIAddVersionKey /LANG=${LANG_SPANISHINTERNATIONAL} "LegalCopyright" "© 2026 Velmarin"
+VIAddVersionKey /LANG=${LANG_SPANISHINTERNATIONAL} "FileDescription" "Instalador de Zumbilo"
+VIAddVersionKey /LANG=${LANG_SPANISHINTERNATIONAL} "FileVersion" "${VERSION_TEXT}"
+VIAddVersionKey /LANG=${LANG_SPANISHINTERNATIONAL} "ProductVersion" "${VERSION_TEXT}"
+
+Section
+  SetShellVarContext current
+  SetOutPath "$INSTDIR"
+  File "/oname=zumbilo.exe" "${EXE}"
+  WriteUninstaller "$INSTDIR\uninstall.exe"
+  CreateShortCut "$SMPROGRAMS\Zumbilo.lnk" "$INSTDIR\zumbilo.exe" "" "$INSTDIR\zumbilo.exe" 0
+
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "Zumbilo"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "Publisher" "Velmarin"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\zumbilo.exe,0"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
+  WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoModify" 1
+  WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
+  ; In kB, as "Installed apps" shows it.
+  ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
+  WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" $0
+SectionEnd
+
+Section "Uninstall"
+  SetShellVarContext current
+  Delete "$SMPROGRAMS\Zumbilo.lnk"
+  Delete "$INSTDIR\zumbilo.exe"
+  Delete "$INSTDIR\uninstall.exe"
+  ; Only if empty: whatever the player put there stays.
+  RMDir "$INSTDIR"
+  DeleteRegKey HKCU "${UNINSTALL_KEY}"
+SectionEnd
