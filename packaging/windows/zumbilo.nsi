@@ -15,7 +15,8 @@ ManifestSupportedOS all
 !include "MUI2.nsh"
 !include "FileFunc.nsh"
 
-!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${APP_ID}"
+!define APPS_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall"
+!define UNINSTALL_KEY "${APPS_KEY}\${APP_ID}"
 
 Name "Zumbilo"
 OutFile "${OUTFILE}"
@@ -72,7 +73,11 @@ Section "Uninstall"
   Delete "$SMPROGRAMS\Zumbilo.lnk"
   Delete "$INSTDIR\zumbilo.exe"
   Delete "$INSTDIR\uninstall.exe"
-  ; Only if empty: whatever the player put there stays.
+  ; Each only if empty: whatever the player put there stays. The install
+  ; may have made the folder of per-user programs; no other program uses it.
   RMDir "$INSTDIR"
+  RMDir "$LOCALAPPDATA\Programs"
   DeleteRegKey HKCU "${UNINSTALL_KEY}"
+  ; A new user's registry has no list of apps until an install makes one.
+  DeleteRegKey /ifempty HKCU "${APPS_KEY}"
 SectionEnd
