@@ -80,7 +80,7 @@ strings "$shortcut" | grep -qxF "$installed_exe" || fail "the shortcut does not 
 link_flags=$(od -An -tu4 -j20 -N4 "$shortcut" | xargs)
 ((link_flags & 0x40)) && strings -el "$shortcut" | grep -qF "$installed_exe" ||
   fail "the shortcut does not show the program's icon"
-installed_kb=$((($(find "$install_dir" -type f -printf '%s+') 0) / 1024))
+installed_kb=$(find "$install_dir" -type f -printf '%s\n' | awk '{ bytes += $1 } END { print int(bytes / 1024) }')
 estimated_kb=$(($(value EstimatedSize)))
 ((estimated_kb >= installed_kb - 1 && estimated_kb <= installed_kb + 1)) ||
   fail "EstimatedSize $estimated_kb kB for $installed_kb kB installed"
@@ -96,7 +96,7 @@ wait "$program_pid" || fail "the game ended with status $?"
 "$wine_run" "$install_dir/uninstall.exe" /S >"$work_dir/uninstall.log" 2>&1 || fail "the silent uninstall failed"
 # The uninstaller runs on from a copy of itself in the temporary files.
 wineserver -w
-[[ ! -e $install_dir ]] || fail "the uninstall left $(find "$install_dir" | xargs)"
+[[ ! -e $install_dir ]] || fail "the uninstall left $(find "$install_dir" -printf '%P ')"
 [[ ! -e $shortcut ]] || fail "the uninstall left the shortcut"
 user_files >"$work_dir/after"
 diff "$work_dir/before" "$work_dir/after" >"$work_dir/left.log" || fail "the uninstall left files behind"
