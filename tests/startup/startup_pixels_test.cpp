@@ -1,26 +1,19 @@
 #include <QImage>
 #include <QSet>
 #include <algorithm>
-#include <vector>
 
 #include "platform/qt/form_painter.h"
 #include "program_test.h"
 
 namespace {
 
-const QColor kBandRed(240, 28, 36);
-const QColor kCrossingRed(180, 14, 18);
-
-// The window is 521 x 297 pixels; the vertical band's column is x 32 to 64,
-// the horizontal band's row y 216 to 248.
 class StartupPixelsTest : public ProgramTest {
   protected:
     QImage drawn() { return platform::renderForm(inicio()); }
 
     // The black frame, in front of the bands where they meet the window's edges.
     static void expectFrameWhereTheBandsEnd(const QImage& image) {
-        expectPixels(image,
-                     {{48, 0, kBlack}, {520, 232, kBlack}, {0, 232, kBlack}, {48, 296, kBlack}});
+        expectPixels(image, pixel_tables::kStartupFrameWhereTheBandsEnd);
     }
 
     // The darkest grey level within a control's rectangle.
@@ -39,7 +32,7 @@ class StartupPixelsTest : public ProgramTest {
 TEST_F(StartupPixelsTest, atLoadTheFrameHidesTheBandSeedsAndTheTitleIsWhiteOnWhite) {
     const QImage image = drawn();
     expectFrameWhereTheBandsEnd(image);
-    expectPixels(image, {{48, 1, kWhite}, {519, 232, kWhite}, {48, 232, kWhite}});
+    expectPixels(image, pixel_tables::kStartupAtLoad);
     EXPECT_EQ(darkestIn(s().lblWord), 255);
     EXPECT_LT(darkestIn(s().lblEsc), 64);
     EXPECT_EQ(s().lblWord.Height.get(), 630);
@@ -53,12 +46,7 @@ TEST_F(StartupPixelsTest, atTheEndTheBandsCrossUnderTheSquareInsideTheFrame) {
     sequenceTicks(41);
     const QImage image = drawn();
     expectFrameWhereTheBandsEnd(image);
-    const std::vector<Pixel> bandsAndSquare{
-        {48, 100, kBandRed},     {300, 232, kBandRed},    {31, 232, kBandRed},
-        {48, 249, kBandRed},     {300, 216, kBandRed},    {300, 248, kBandRed},
-        {32, 100, kBandRed},     {64, 100, kBandRed},     {48, 232, kCrossingRed},
-        {32, 216, kCrossingRed}, {64, 248, kCrossingRed}, {65, 100, kWhite}};
-    expectPixels(image, bandsAndSquare);
+    expectPixels(image, pixel_tables::kStartupBandsAndSquare);
     EXPECT_EQ(darkestIn(s().lblWord), 0);
 }
 
@@ -68,7 +56,7 @@ TEST_F(StartupPixelsTest, atTheEndTheBandsCrossUnderTheSquareInsideTheFrame) {
 TEST_F(StartupPixelsTest, logoFillsItsSquareScaledSmoothly) {
     ASSERT_EQ(s().Image1.pixelRect(), (platform::PixelRect{80, 32, 121, 121}));
     const QImage image = drawn();
-    expectPixels(image, {{79, 32, kWhite}, {201, 152, kWhite}});
+    expectPixels(image, pixel_tables::kStartupAroundTheLogo);
     EXPECT_LT(qGray(image.pixel(80, 32)), 128);
     EXPECT_LT(qGray(image.pixel(200, 152)), 128);
     const QImage logo(QStringLiteral(":/pictures/logo.bmp"));

@@ -8,6 +8,7 @@
 #include <ostream>
 #include <vector>
 
+#include "pixel_tables.h"
 #include "platform/qt/form_window.h"
 #include "pointer.h"
 #include "program_windows.h"
@@ -30,6 +31,15 @@ struct Pixel {
 inline void expectPixels(const QImage& image, const std::vector<Pixel>& pixels) {
     for (const Pixel& p : pixels) {
         EXPECT_EQ(image.pixelColor(p.x, p.y), p.colour) << p.x << "," << p.y;
+    }
+}
+
+inline void expectPixels(const QImage& image, const std::vector<pixel_tables::Pixel>& pixels) {
+    for (const pixel_tables::Pixel& p : pixels) {
+        const platform::Color c = p.colour;
+        EXPECT_EQ(image.pixelColor(p.x, p.y),
+                  QColor(platform::redOf(c), platform::greenOf(c), platform::blueOf(c)))
+            << p.x << "," << p.y;
     }
 }
 
