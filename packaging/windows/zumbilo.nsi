@@ -80,4 +80,20 @@ Section "Uninstall"
   DeleteRegKey HKCU "${UNINSTALL_KEY}"
   ; A new user's registry has no list of apps until an install makes one.
   DeleteRegKey /ifempty HKCU "${APPS_KEY}"
+  IfSilent 0 +2
+  Call un.removeRunningCopy
 SectionEnd
+
+; The uninstaller runs from a copy of itself in the temporary folder, which it
+; cannot delete while it runs, and which a user's rights cannot have deleted
+; at the next start. A hidden command line deletes it, and its folder if
+; empty, once it has ended (trying each second for half a minute).
+Function un.removeRunningCopy
+  ; Neither this nor the command line may be working in the folder.
+  SetOutPath "$TEMP"
+  ExecShell "" "$SYSDIR\cmd.exe" '/c for /l %n in (1,1,30) do (ping -n 2 127.0.0.1 >nul & del /f /q "$EXEPATH" 2>nul & if not exist "$EXEPATH" (rmdir "$EXEDIR" 2>nul & exit))' SW_HIDE
+FunctionEnd
+
+Function un.onGUIEnd
+  Call un.removeRunningCopy
+FunctionEnd

@@ -10,7 +10,7 @@
 # shellcheck source-path=SCRIPTDIR
 here=$(dirname "$0")
 source "$here/../../scripts/lib/xvfb.sh"
-setup=$1 portable_zip=$2 shipped_exe=$3
+setup=$(realpath "$1") portable_zip=$(realpath "$2") shipped_exe=$(realpath "$3")
 wine_run=$here/../../scripts/lib/wine-run
 readonly VERSION=3.5.0.4 VERSION_TEXT=3.05.0004
 readonly APPS='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall'
@@ -53,8 +53,8 @@ wineserver -w
 folder() { winepath -u "$("$wine_run" cmd /c echo "%$1%" 2>>"$work_dir/wine.log" | tr -d '\r')"; }
 shortcut="$(folder APPDATA)/Microsoft/Windows/Start Menu/Programs/Zumbilo.lnk"
 install_dir=$(folder LOCALAPPDATA)/Programs/Zumbilo
-# Everything in the user's folders but the temporary files.
-user_files() { find "$WINEPREFIX/drive_c/users" -path '*/Temp' -prune -o -print | sort; }
+# Everything in the user's folders, the temporary files included.
+user_files() { find "$WINEPREFIX/drive_c/users" | sort; }
 user_files >"$work_dir/before"
 "$wine_run" reg query "$APPS" /s >"$work_dir/apps-before" 2>>"$work_dir/wine.log" || true
 
@@ -93,14 +93,34 @@ startup=$(wait_for_window Form1 20000)
 click_in "$startup" 504 16
 wait "$program_pid" || fail "the game ended with status $?"
 
+# Whether the uninstall ($1) took away everything the install had put in
+# place. The uninstaller runs on from a copy of itself in the temporary files,
+# and removes that too.
+expect_uninstalled() {
+  wineserver -w
+  [[ ! -e $install_dir ]] || fail "the $1 uninstall left $(find "$install_dir" -printf '%P ')"
+  [[ ! -e $shortcut ]] || fail "the $1 uninstall left the shortcut"
+  user_files >"$work_dir/after"
+  diff "$work_dir/before" "$work_dir/after" >"$work_dir/left.log" || fail "the $1 uninstall left files behind"
+  "$wine_run" reg query "$APPS" /s >"$work_dir/apps-after" 2>>"$work_dir/wine.log" || true
+  diff "$work_dir/apps-before" "$work_dir/apps-after" >"$work_dir/entries.log" ||
+    fail "the $1 uninstall left an entry in Installed apps"
+}
 "$wine_run" "$install_dir/uninstall.exe" /S >"$work_dir/uninstall.log" 2>&1 || fail "the silent uninstall failed"
-# The uninstaller runs on from a copy of itself in the temporary files.
+expect_uninstalled silent
+
+# As a player uninstalls: Enter on the confirmation, then on Close.
+"$wine_run" "$setup" /S >>"$work_dir/setup.log" 2>&1 || fail "the second silent install failed"
 wineserver -w
-[[ ! -e $install_dir ]] || fail "the uninstall left $(find "$install_dir" -printf '%P ')"
-[[ ! -e $shortcut ]] || fail "the uninstall left the shortcut"
-user_files >"$work_dir/after"
-diff "$work_dir/before" "$work_dir/after" >"$work_dir/left.log" || fail "the uninstall left files behind"
-"$wine_run" reg query "$APPS" /s >"$work_dir/apps-after" 2>>"$work_dir/wine.log" || true
-diff "$work_dir/apps-before" "$work_dir/apps-after" >"$work_dir/entries.log" ||
-  fail "the uninstall left an entry in Installed apps"
-echo "installed $installed_kb kB; started; uninstalled without a trace"
+"$wine_run" "$install_dir/uninstall.exe" >>"$work_dir/uninstall.log" 2>&1 &
+uninstaller_shown() { found_id=$(xdotool search --onlyvisible --name Zumbilo | head -n 1) && [[ -n $found_id ]]; }
+wait_until 10000 "no uninstaller window" uninstaller_shown
+# Presses Enter in the uninstaller while it is there; true once it has gone.
+answer_uninstaller() {
+  uninstaller_shown || return 0
+  xdotool key --window "$found_id" Return
+  return 1
+}
+wait_until 20000 "the uninstaller did not finish" answer_uninstaller
+expect_uninstalled interactive
+echo "installed $installed_kb kB; started; uninstalled without a trace, silently and not"
