@@ -23,8 +23,6 @@ OutFile "${OUTFILE}"
 InstallDir "$LOCALAPPDATA\Programs\Zumbilo"
 ; A new version goes where the last one went.
 InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
-Icon "${ICON}"
-UninstallIcon "${ICON}"
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
 
