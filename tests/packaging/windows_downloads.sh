@@ -27,6 +27,10 @@ cmp -s "$work_dir/zip/zumbilo.exe" "$shipped_exe" || fail "the zip's zumbilo.exe
 for line in "Zumbilo $VERSION: piedra" "Zumbilo $VERSION: rock"; do
   grep -q "^$line" "$work_dir/zip/LEEME.txt" || fail "the read-me has no \"$line\""
 done
+[[ $(head -n 1 "$work_dir/zip/LEEME.txt") == *$'\r' ]] || fail "the read-me's lines do not end as Windows' do"
+# Shipped without the symbols, which would make a third of its size.
+sections=$(x86_64-w64-mingw32-objdump -h "$shipped_exe")
+[[ $sections != *' .debug_'* ]] || fail "zumbilo.exe ships with its symbols"
 
 # The installer's own resources: the game's icon, all its images, and the
 # version record in numbers and in words.
