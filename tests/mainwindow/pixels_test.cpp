@@ -113,8 +113,7 @@ TEST_F(PixelsTest, hoveredOptionPictureTurnsGreyWhereWhiteAndStaysBlackWhereBlac
 // outlines one logical pixel wide.
 TEST_F(PixelsTest, atScaleTwoOutlinesStayOneLogicalPixelWide) {
     EXPECT_EQ(drawn(2.0).size(), QSize(834, 450));
-    expectPixels(drawn(2.0),
-                 {{15, 240, kWindow}, {16, 240, kFrame}, {17, 240, kFrame}, {18, 240, kPanel}});
+    expectPixels(drawn(2.0), pixel_tables::kWelcomeAtScaleTwo);
 }
 
 // A hands tick repaints the computer's hand and nothing else; writing a

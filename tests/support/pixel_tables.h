@@ -32,6 +32,10 @@ inline const std::vector<Pixel> kWelcome{
     {7, 120, kWindow},   {177, 120, kWindow}, {240, 120, kFrame}, {408, 120, kFrame},
     {324, 48, kFrame},   {324, 216, kFrame},  {241, 60, kPanel},  {239, 120, kWindow}};
 
+// Drawn at twice the resolution, outlines stay one logical pixel wide.
+inline const std::vector<Pixel> kWelcomeAtScaleTwo{
+    {15, 240, kWindow}, {16, 240, kFrame}, {17, 240, kFrame}, {18, 240, kPanel}};
+
 // The start-up window, 521 x 297 pixels; the vertical band's column is x 32
 // to 64, the horizontal band's row y 216 to 248.
 inline constexpr platform::Color kBandRed = platform::RGB(240, 28, 36);

@@ -1,69 +1,53 @@
-#include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "win32_program_test.h"
 
 namespace {
 
-struct ButtonCase {
-    const char* name;
-    UINT down;
-    UINT up;
-    WPARAM held;
-    bool clicks;
-};
-
-void PrintTo(const ButtonCase& c, std::ostream* out) {
-    *out << c.name;
-}
-
-class ButtonTest : public MainWindowTest, public ::testing::WithParamInterface<ButtonCase> {};
-
 // Any of the three buttons clicks; a mouse's back and forward buttons do not.
-TEST_P(ButtonTest, clickOnIniciarStartsThePlay) {
-    press(c().lblPlay[0], GetParam().down, GetParam().up, GetParam().held);
-    EXPECT_EQ(c().imgOpt[0].Visible.get(), GetParam().clicks);
-    EXPECT_EQ(GetCapture(), nullptr);
+TEST(ButtonTest, everyButtonButBackAndForwardClicks) {
+    struct Case {
+        const char* name;
+        UINT down;
+        UINT up;
+        WPARAM held;
+        bool clicks;
+    };
+    for (const Case& button : {Case{"left", WM_LBUTTONDOWN, WM_LBUTTONUP, MK_LBUTTON, true},
+                               Case{"right", WM_RBUTTONDOWN, WM_RBUTTONUP, MK_RBUTTON, true},
+                               Case{"middle", WM_MBUTTONDOWN, WM_MBUTTONUP, MK_MBUTTON, true},
+                               Case{"back", WM_XBUTTONDOWN, WM_XBUTTONUP, MK_XBUTTON1, false}}) {
+        SCOPED_TRACE(button.name);
+        HandedOver program;
+        program.press(program.c().lblPlay[0], button.down, button.up, button.held);
+        EXPECT_EQ(program.c().imgOpt[0].Visible.get(), button.clicks);
+        EXPECT_EQ(GetCapture(), nullptr);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Buttons, ButtonTest,
-    ::testing::Values(ButtonCase{"left", WM_LBUTTONDOWN, WM_LBUTTONUP, MK_LBUTTON, true},
-                      ButtonCase{"right", WM_RBUTTONDOWN, WM_RBUTTONUP, MK_RBUTTON, true},
-                      ButtonCase{"middle", WM_MBUTTONDOWN, WM_MBUTTONUP, MK_MBUTTON, true},
-                      ButtonCase{"back", WM_XBUTTONDOWN, WM_XBUTTONUP, MK_XBUTTON1, false}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-struct KeyCase {
-    const char* name;
-    std::vector<int> held;
-    bool chooses;
-};
-
-void PrintTo(const KeyCase& c, std::ostream* out) {
-    *out << c.name;
-}
-
-class KeyTest : public MainWindowTest, public ::testing::WithParamInterface<KeyCase> {};
 
 // A digit chooses a figure, unless Ctrl, Alt or the Windows key makes it a
 // shortcut; AltGr (the right Alt with the left Ctrl) types characters.
-TEST_P(KeyTest, digitChoosesAFigureUnlessItIsAShortcut) {
-    click(c().lblPlay[0]);
-    holdKeys(GetParam().held);
-    key(L'8');
-    EXPECT_EQ(c().tmrHands.Enabled.get(), GetParam().chooses);
-    EXPECT_EQ(c().Image1.Visible.get(), GetParam().chooses);
+TEST(KeyTest, digitChoosesAFigureUnlessItIsAShortcut) {
+    struct Case {
+        const char* name;
+        std::vector<int> held;
+        bool chooses;
+    };
+    for (const Case& keys :
+         {Case{"plain", {}, true}, Case{"ctrl", {VK_CONTROL, VK_LCONTROL}, false},
+          Case{"alt", {VK_MENU, VK_LMENU}, false}, Case{"windows", {VK_LWIN}, false},
+          Case{"altgr", {VK_CONTROL, VK_LCONTROL, VK_MENU, VK_RMENU}, true}}) {
+        SCOPED_TRACE(keys.name);
+        HandedOver program;
+        program.click(program.c().lblPlay[0]);
+        Win32Program::holdKeys(keys.held);
+        program.key(L'8');
+        EXPECT_EQ(program.c().tmrHands.Enabled.get(), keys.chooses);
+        EXPECT_EQ(program.c().Image1.Visible.get(), keys.chooses);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Keys, KeyTest,
-    ::testing::Values(KeyCase{"plain", {}, true}, KeyCase{"ctrl", {VK_CONTROL, VK_LCONTROL}, false},
-                      KeyCase{"alt", {VK_MENU, VK_LMENU}, false},
-                      KeyCase{"windows", {VK_LWIN}, false},
-                      KeyCase{"altgr", {VK_CONTROL, VK_LCONTROL, VK_MENU, VK_RMENU}, true}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 using InputTest = MainWindowTest;
 
@@ -94,6 +78,32 @@ TEST_F(InputTest, aKeyDuringTheAboutBoxWaitsForIt) {
     ASSERT_EQ(rt.aboutBox.shown.size(), 1U);
     EXPECT_FALSE(choseWhileOpen);
     EXPECT_TRUE(c().tmrHands.Enabled);
+}
+
+// The tool tip asks for its text where the pointer is: a control's own,
+// blanks kept, or none.
+TEST_F(InputTest, toolTipShowsTheTextOfTheControlUnderThePointer) {
+    click(c().lblPlay[0]);
+    HWND window = hwndOf(principal());
+    HWND tip = nullptr;
+    while ((tip = FindWindowExW(nullptr, tip, TOOLTIPS_CLASSW, nullptr)) != nullptr &&
+           GetWindow(tip, GW_OWNER) != window) {
+    }
+    ASSERT_NE(tip, nullptr);
+    for (const auto& [control, text] :
+         {std::pair<const platform::Control*, std::wstring>{&c().imgOpt[1], L" TIJERAS "},
+          {&c().lblGame, L""}}) {
+        const platform::PixelRect r = control->pixelRect();
+        POINT pointer{r.x + r.width / 2, r.y + r.height / 2};
+        ClientToScreen(window, &pointer);
+        SetCursorPos(pointer.x, pointer.y);
+        NMTTDISPINFOW asked{};
+        asked.hdr.hwndFrom = tip;
+        asked.hdr.code = TTN_GETDISPINFOW;
+        // NOLINTNEXTLINE(cppcoreguidelines-pro-type-reinterpret-cast): as the tip sends it
+        SendMessageW(window, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&asked));
+        EXPECT_EQ(std::wstring(asked.lpszText != nullptr ? asked.lpszText : L""), text);
+    }
 }
 
 // Closing the main window unloads it, and with the last form the program ends.

@@ -33,6 +33,15 @@ TEST_F(PixelsTest, welcomeShowsTheStatusStripAndTwoFramedPanelsWithTheirCaptions
     EXPECT_EQ(countIn(image, c().imgOpt[0], kWhite), 0);  // still hidden
 }
 
+// On a display scaled to 200 % the window draws at its logical places, with
+// outlines one logical pixel wide.
+TEST_F(PixelsTest, atScaleTwoOutlinesStayOneLogicalPixelWide) {
+    const Dib image = platform::win32::renderForm(principal(), platform::win32::DpiScale(192));
+    EXPECT_EQ(image.width(), 834);
+    EXPECT_EQ(image.height(), 450);
+    expectPixels(image, pixel_tables::kWelcomeAtScaleTwo);
+}
+
 // The 170-pixel paper and the 180-pixel rock both fill the hands' 153-pixel
 // squares, black on white, in front of the panels' red rims; a pressed hand
 // shows a one-pixel black border inside its square.
@@ -113,7 +122,7 @@ TEST_F(PixelsTest, everyFaceIsDrawnByAnInstalledFaceAndACaptionAlwaysShows) {
 TEST_F(PixelsTest, onlyWhatChangesIsRepainted) {
     rt.clock.advance(200);  // let the slide finish
     key(L'8');
-    const HWND window = hwndOf(principal());
+    auto* const window = hwndOf(principal());
     ValidateRect(window, nullptr);
     ticks(1);
     RECT painted{};
@@ -156,7 +165,7 @@ TEST_F(StartupPixelsTest, atLoadTheFrameHidesTheBandSeedsAndTheTitleIsWhiteOnWhi
 }
 
 TEST_F(StartupPixelsTest, atTheEndTheBandsCrossUnderTheSquareInsideTheFrame) {
-    rt.clock.advance(30 * 41);
+    rt.clock.advance(30LL * 41);
     const Dib image = drawn(inicio());
     expectPixels(image, pixel_tables::kStartupFrameWhereTheBandsEnd);
     expectPixels(image, pixel_tables::kStartupBandsAndSquare);

@@ -30,7 +30,7 @@ using PlacementTest = Win32ProgramTest;
 
 // The start-up window: no frame at all, its client area the whole window.
 TEST_F(PlacementTest, startupWindowIsABorderlessPopupCentredOnTheWorkArea) {
-    const HWND window = hwndOf(inicio());
+    auto* const window = hwndOf(inicio());
     const auto style = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE));
     EXPECT_EQ(style & (WS_POPUP | WS_CAPTION | WS_THICKFRAME), static_cast<DWORD>(WS_POPUP));
     const SIZE client = clientSizeOf(window);
@@ -46,7 +46,7 @@ TEST_F(PlacementTest, startupWindowIsABorderlessPopupCentredOnTheWorkArea) {
 // of 4 pixels up and one of 8 down, tick by tick.
 TEST_F(PlacementTest, mainWindowIsCentredByItsFrameThenSlidesStepByStep) {
     handOff();
-    const HWND window = hwndOf(principal());
+    auto* const window = hwndOf(principal());
     const auto style = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE));
     EXPECT_EQ(style & (WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME),
               static_cast<DWORD>(WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX));
@@ -75,7 +75,7 @@ TEST_F(PlacementTest, mainWindowIsCentredByItsFrameThenSlidesStepByStep) {
 TEST_F(PlacementTest, theSlideGoesOnFromWhereThePlayerMovedTheWindow) {
     handOff();
     rt.clock.advance(20);
-    const HWND window = hwndOf(principal());
+    auto* const window = hwndOf(principal());
     const RECT before = outerOf(window);
     SetWindowPos(window, nullptr, before.left + 100, before.top + 50, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);

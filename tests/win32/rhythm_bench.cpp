@@ -9,6 +9,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <functional>
+#include <span>
 
 #include "platform/win32/real_clock.h"
 #include "platform/win32/win32_window_system.h"
@@ -68,7 +69,8 @@ double bareTimer(int ticks, int intervalMs, int pauseMs) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20;
+    const std::span<char*> args(argv, static_cast<std::size_t>(argc));
+    const int runs = args.size() > 1 ? std::max(1, std::atoi(args[1])) : 20;
     rhythm::measure<platform::win32::RealClock, platform::win32::Win32WindowSystem>(
         "Win32", runs, timeUntil, bareTimer);
     return 0;

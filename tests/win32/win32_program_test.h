@@ -57,15 +57,19 @@ inline auto countIn(const Dib& image, const platform::Control& control, platform
 
 // The program from its start-up window on, with input sent as the window
 // messages the system would send.
-class Win32ProgramTest : public ::testing::Test {
-  protected:
+class Win32Program {
+  public:
     static constexpr std::int64_t kHandOffMs = 1730;
 
-    Win32ProgramTest() {
+    Win32Program() {
         rt.runtime.dispatch([this] { windows.showStartupWindow(); });
     }
-    // Keys held by one test are not held in the next.
-    ~Win32ProgramTest() override { holdKeys({}); }
+    Win32Program(const Win32Program&) = delete;
+    Win32Program& operator=(const Win32Program&) = delete;
+    Win32Program(Win32Program&&) = delete;
+    Win32Program& operator=(Win32Program&&) = delete;
+    // Keys held for one program are not held for the next.
+    ~Win32Program() { holdKeys({}); }
 
     startup::frmInicio& inicio() { return *windows.inicio; }
     startup::StartupWindowControls& s() { return inicio().c(); }
@@ -107,7 +111,10 @@ class Win32ProgramTest : public ::testing::Test {
 };
 
 // The main window just handed over, its slide about to start.
-class MainWindowTest : public Win32ProgramTest {
-  protected:
-    MainWindowTest() { handOff(); }
+class HandedOver : public Win32Program {
+  public:
+    HandedOver() { handOff(); }
 };
+
+class Win32ProgramTest : public ::testing::Test, protected Win32Program {};
+class MainWindowTest : public ::testing::Test, protected HandedOver {};

@@ -52,7 +52,7 @@ struct Application::Parts {
     Runtime runtime;
 };
 
-Application::Application(AppRecord app) {
+Application::Application(const AppRecord& app) {
     loadCommonControls();
     try {
         parts_ = std::make_unique<Parts>(app);

@@ -14,7 +14,7 @@ class Application {
   public:
     // Where the windows cannot be made, says why in a message box and ends
     // the process with status 1.
-    explicit Application(AppRecord app);
+    explicit Application(const AppRecord& app);
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
     Application(Application&&) = delete;

@@ -34,8 +34,10 @@ void fill(HDC dc, const PixelRect& r, HBRUSH brush) {
     }
     const Selected noPen(dc, GetStockObject(NULL_PEN));
     const Selected selected(dc, brush);
-    // Without a pen a rectangle leaves out its right and bottom edges.
-    Rectangle(dc, r.x, r.y, r.x + r.width + 1, r.y + r.height + 1);
+    // In the advanced graphics mode the painter draws in, a rectangle
+    // without a pen covers its left and top edges and stops short of its
+    // right and bottom ones, exactly as a PixelRect.
+    Rectangle(dc, r.x, r.y, r.x + r.width, r.y + r.height);
 }
 
 // Four bands of the given width along the inside of the rectangle, laid edge
@@ -100,11 +102,18 @@ class ControlPainter final : public ControlVisitor {
     void visit(const Image& image) override {
         const PixelRect r = image.pixelRect();
         if (!image.Picture.get().empty()) {
-            const Dib& picture = pictures_.image(image.Picture, r.width, r.height);
+            // Scaled here to the pixels it covers on the screen, so that GDI
+            // only copies them.
+            std::array<POINT, 2> corners{POINT{r.x, r.y}, POINT{r.x + r.width, r.y + r.height}};
+            LPtoDP(dc_, corners.data(), 2);
+            const int width = corners[1].x - corners[0].x;
+            const int height = corners[1].y - corners[0].y;
+            const Dib& picture = pictures_.image(image.Picture, width, height);
             if (!picture.empty()) {
                 const OwnedDc source(CreateCompatibleDC(dc_));
                 const Selected selected(source.get(), picture.handle());
-                BitBlt(dc_, r.x, r.y, r.width, r.height, source.get(), 0, 0, SRCCOPY);
+                StretchBlt(dc_, r.x, r.y, r.width, r.height, source.get(), 0, 0, width, height,
+                           SRCCOPY);
             }
         }
         drawBorder(image.BorderStyle, r);
@@ -164,8 +173,8 @@ class ControlPainter final : public ControlVisitor {
     const FontStore& fonts_;
 };
 
-}  // namespace
-
+// Draws the form's background and its visible controls back to front,
+// within the clip rectangle (form pixels).
 void paintForm(HDC dc, const Form& form, const PictureStore& pictures, const FontStore& fonts,
                const PixelRect& clip) {
     const int saved = SaveDC(dc);
@@ -182,9 +191,23 @@ void paintForm(HDC dc, const Form& form, const PictureStore& pictures, const Fon
     RestoreDC(dc, saved);
 }
 
-Dib renderForm(const Form& form) {
-    const int width = toPixels(form.design().ClientWidth);
-    const int height = toPixels(form.design().ClientHeight);
+}  // namespace
+
+void paintFormScaled(HDC dc, const Form& form, const PictureStore& pictures, const FontStore& fonts,
+                     const DpiScale& scale, const PixelRect& screenArea) {
+    const auto factor = static_cast<FLOAT>(scale.factor());
+    const XFORM toScreen{
+        factor, 0, 0, factor, static_cast<FLOAT>(-screenArea.x), static_cast<FLOAT>(-screenArea.y)};
+    const int mode = SetGraphicsMode(dc, GM_ADVANCED);
+    SetWorldTransform(dc, &toScreen);
+    paintForm(dc, form, pictures, fonts, scale.toForm(screenArea));
+    ModifyWorldTransform(dc, nullptr, MWT_IDENTITY);
+    SetGraphicsMode(dc, mode);
+}
+
+Dib renderForm(const Form& form, const DpiScale& scale) {
+    const int width = scale.toScreen(toPixels(form.design().ClientWidth));
+    const int height = scale.toScreen(toPixels(form.design().ClientHeight));
     Dib image(width, height);
     const FormWindow* window = windowOf(form);
     if (image.empty() || window == nullptr) {
@@ -193,7 +216,8 @@ Dib renderForm(const Form& form) {
     const OwnedDc dc(CreateCompatibleDC(nullptr));
     {
         const Selected selected(dc.get(), image.handle());
-        paintForm(dc.get(), form, window->pictures(), window->fonts(), {0, 0, width, height});
+        paintFormScaled(dc.get(), form, window->pictures(), window->fonts(), scale,
+                        {0, 0, width, height});
     }
     GdiFlush();
     return image;

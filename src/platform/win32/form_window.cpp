@@ -79,19 +79,17 @@ FormWindow::FormWindow(Form& form, DrawingStores stores)
     const DWORD style = form.design().BorderStyle == 0
                             ? WS_POPUP
                             : WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-    const int width = toPixels(form.design().ClientWidth);
-    const int height = toPixels(form.design().ClientHeight);
-    // The procedure takes the window's handle at its first message.
+    // Sized again once the window knows its frame and its scale. The
+    // procedure takes the window's handle at its first message.
     if (CreateWindowExW(0, kClassName, widen(caption_).c_str(), style, toPixels(form.Left),
-                        toPixels(form.Top), width, height, nullptr, nullptr,
+                        toPixels(form.Top), toPixels(form.design().ClientWidth),
+                        toPixels(form.design().ClientHeight), nullptr, nullptr,
                         GetModuleHandleW(nullptr), this) == nullptr) {
         throw std::runtime_error("No se puede crear la ventana «" + caption_ +
                                  "»: " + lastErrorText());
     }
-    // The frame is the system's; the client area must be the form's.
-    const FrameMargins margins = frame();
-    SetWindowPos(handle(), nullptr, 0, 0, width + margins.left + margins.right,
-                 height + margins.top + margins.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    scale_ = DpiScale(static_cast<int>(GetDpiForWindow(handle())));
+    const FrameMargins margins = fitToForm();
     setIcons();
     createToolTip();
     form.frameTold(margins);
@@ -114,6 +112,24 @@ FrameMargins FormWindow::frame() const {
             outer.bottom - origin.y - client.bottom};
 }
 
+FrameMargins FormWindow::fitToForm() {
+    // The frame is the system's; the client area shows the form at the
+    // window's scale.
+    const int width = toPixels(form_->design().ClientWidth);
+    const int height = toPixels(form_->design().ClientHeight);
+    const int scaledWidth = scale_.toScreen(width);
+    const int scaledHeight = scale_.toScreen(height);
+    FrameMargins margins = frame();
+    SetWindowPos(handle(), nullptr, 0, 0, scaledWidth + margins.left + margins.right,
+                 scaledHeight + margins.top + margins.bottom,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // Above 100 % the window is larger than the form's own pixels say; the
+    // runtime, which centres the window by its frame, counts that as frame.
+    margins.right += scaledWidth - width;
+    margins.bottom += scaledHeight - height;
+    return margins;
+}
+
 void FormWindow::setIcons() {
     const Picture& icon = form_->Icon();
     if (icon.empty()) {
@@ -122,7 +138,8 @@ void FormWindow::setIcons() {
     for (const auto& [which, metric] :
          {std::pair{ICON_BIG, SM_CXICON}, {ICON_SMALL, SM_CXSMICON}}) {
         SendMessageW(handle(), WM_SETICON, which,
-                     reinterpret_cast<LPARAM>(pictures().icon(icon, GetSystemMetrics(metric))));
+                     reinterpret_cast<LPARAM>(
+                         pictures().icon(icon, GetSystemMetricsForDpi(metric, scale_.dpi()))));
     }
 }
 
@@ -168,12 +185,13 @@ void FormWindow::sync() {
     }
 }
 
-void FormWindow::show() {
+void FormWindow::show() const {
     ShowWindow(handle(), SW_SHOW);
 }
 
 void FormWindow::repaint(const PixelRect& rect) {
-    const RECT r{rect.x, rect.y, rect.x + rect.width, rect.y + rect.height};
+    const PixelRect shown = scale_.toScreen(rect);
+    const RECT r{shown.x, shown.y, shown.x + shown.width, shown.y + shown.height};
     InvalidateRect(handle(), &r, FALSE);
 }
 
@@ -248,6 +266,8 @@ LRESULT FormWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
         case WM_NOTIFY:
             return onNotify(lParam);
+        case WM_DPICHANGED:
+            return onDpiChanged(wParam, lParam);
         case WM_NCDESTROY:
             // The system has destroyed the window, and its tool tip with it.
             static_cast<void>(toolTip_.release());
@@ -272,10 +292,8 @@ void FormWindow::onPaint() {
         return;
     }
     const Selected selected(memory.get(), buffer.handle());
-    SetViewportOrgEx(memory.get(), -area.x, -area.y, nullptr);
-    paintForm(memory.get(), *form_, pictures(), fonts(), area);
-    BitBlt(painting.dc(), area.x, area.y, area.width, area.height, memory.get(), area.x, area.y,
-           SRCCOPY);
+    paintFormScaled(memory.get(), *form_, pictures(), fonts(), scale_, area);
+    BitBlt(painting.dc(), area.x, area.y, area.width, area.height, memory.get(), 0, 0, SRCCOPY);
 }
 
 void FormWindow::onButtonDown(int button, LPARAM lParam, WPARAM keys) {
@@ -284,7 +302,8 @@ void FormWindow::onButtonDown(int button, LPARAM lParam, WPARAM keys) {
     }
     // Every release comes back here, wherever the pointer is by then.
     SetCapture(handle());
-    form_->mouseDown(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), button, shiftCode(keys));
+    form_->mouseDown(scale_.toForm(GET_X_LPARAM(lParam)), scale_.toForm(GET_Y_LPARAM(lParam)),
+                     button, shiftCode(keys));
 }
 
 void FormWindow::onButtonUp(int button, LPARAM lParam, WPARAM keys) {
@@ -294,7 +313,8 @@ void FormWindow::onButtonUp(int button, LPARAM lParam, WPARAM keys) {
         ReleaseCapture();
     }
     if (form_ != nullptr) {
-        form_->mouseUp(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), button, shiftCode(keys));
+        form_->mouseUp(scale_.toForm(GET_X_LPARAM(lParam)), scale_.toForm(GET_Y_LPARAM(lParam)),
+                       button, shiftCode(keys));
     }
 }
 
@@ -302,8 +322,8 @@ void FormWindow::onMouseMove(LPARAM lParam, WPARAM keys) {
     if (form_ == nullptr) {
         return;
     }
-    const int x = GET_X_LPARAM(lParam);
-    const int y = GET_Y_LPARAM(lParam);
+    const int x = scale_.toForm(GET_X_LPARAM(lParam));
+    const int y = scale_.toForm(GET_Y_LPARAM(lParam));
     // A tip shown for one control goes when the pointer reaches another.
     std::optional<std::string> tip = form_->toolTipAt(x, y);
     if (tip != toolTipShown_ && toolTip_) {
@@ -334,6 +354,23 @@ void FormWindow::onMoved() {
     }
 }
 
+LRESULT FormWindow::onDpiChanged(WPARAM wParam, LPARAM lParam) {
+    // Dragged onto a monitor of another scale: the system's suggested place,
+    // the form drawn at the new scale.
+    scale_ = DpiScale(LOWORD(wParam));
+    const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+    asking_ = true;
+    SetWindowPos(handle(), nullptr, suggested->left, suggested->top,
+                 suggested->right - suggested->left, suggested->bottom - suggested->top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    fitToForm();
+    asking_ = false;
+    setIcons();
+    onMoved();
+    InvalidateRect(handle(), nullptr, FALSE);
+    return 0;
+}
+
 LRESULT FormWindow::onNotify(LPARAM lParam) {
     const auto* header = reinterpret_cast<const NMHDR*>(lParam);
     if (form_ == nullptr || header->hwndFrom != toolTip_.get() ||
@@ -343,7 +380,7 @@ LRESULT FormWindow::onNotify(LPARAM lParam) {
     POINT pointer{};
     GetCursorPos(&pointer);
     ScreenToClient(handle(), &pointer);
-    const auto text = form_->toolTipAt(pointer.x, pointer.y);
+    const auto text = form_->toolTipAt(scale_.toForm(pointer.x), scale_.toForm(pointer.y));
     // Shown as it is, blanks included; none where there is no text.
     toolTipText_ = text ? widen(*text) : std::wstring();
     reinterpret_cast<NMTTDISPINFOW*>(lParam)->lpszText = toolTipText_.data();

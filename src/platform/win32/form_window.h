@@ -6,6 +6,7 @@
 
 #include "platform/runtime/form.h"
 #include "platform/runtime/window_system.h"
+#include "platform/win32/dpi_scale.h"
 #include "platform/win32/handles.h"
 
 namespace platform::win32 {
@@ -43,7 +44,7 @@ class FormWindow final : public std::enable_shared_from_this<FormWindow> {
 
     // Caption, place and colour as the form's properties say.
     void sync();
-    void show();
+    void show() const;
     void repaint(const PixelRect& rect);
     // The form was unloaded: the window hides and forgets it.
     void detach();
@@ -59,9 +60,11 @@ class FormWindow final : public std::enable_shared_from_this<FormWindow> {
     bool onChar(WPARAM code);
     void onMoved();
     LRESULT onNotify(LPARAM lParam);
+    LRESULT onDpiChanged(WPARAM wParam, LPARAM lParam);
     void createToolTip();
     void setIcons();
     FrameMargins frame() const;
+    FrameMargins fitToForm();
 
     Form* form_;
     DrawingStores stores_;
@@ -71,7 +74,8 @@ class FormWindow final : public std::enable_shared_from_this<FormWindow> {
     std::wstring toolTipText_;
     std::optional<std::string> toolTipShown_;
     std::string caption_;
-    Color backColour_;     // as last drawn
+    Color backColour_;  // as last drawn
+    DpiScale scale_;
     bool asking_ = false;  // a move the window asked for is under way
 };
 
