@@ -1,8 +1,10 @@
 // Starts a program on the X display and prints, in milliseconds, how long
-// after its start the first window it maps received its first drawing, and
-// when that window was mapped: "FRAME_MS MAP_MS". The program is then
-// stopped. It watches from outside with the DAMAGE extension, so the program
-// needs no hook of its own.
+// after its start the first window it maps received its first drawing, when
+// that window was mapped, and how much processor time the program's threads
+// had used by the frame: "FRAME_MS MAP_MS CPU_MS". The last is the figure
+// that a busy machine does not stretch. The program is then stopped. It
+// watches from outside with the DAMAGE extension, so the program needs no
+// hook of its own.
 //
 // Usage: zumbilo_bench_first_frame PROGRAM [ARGUMENTS...]
 // Exits 1 when the program shows nothing within ten seconds.
@@ -18,9 +20,12 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <map>
 #include <memory>
 #include <span>
+#include <string>
 
 namespace {
 
@@ -77,6 +82,20 @@ class Child {
     }
 
     bool started() const { return pid_ > 0; }
+
+    // The processor time all its threads have run, in ms, from the first
+    // field of each one's schedstat (nanoseconds).
+    double processorMs() const {
+        double nanoseconds = 0;
+        std::error_code ignored;
+        const auto tasks = std::filesystem::path("/proc") / std::to_string(pid_) / "task";
+        for (const auto& task : std::filesystem::directory_iterator(tasks, ignored)) {
+            double ran = 0;
+            std::ifstream(task.path() / "schedstat") >> ran;
+            nanoseconds += ran;
+        }
+        return nanoseconds / 1e6;
+    }
     // Reaps the program if it has ended.
     bool running() {
         if (pid_ > 0 && waitpid(pid_, nullptr, WNOHANG) != 0) {
@@ -178,7 +197,8 @@ int main(int argc, char** argv) {
     while (Clock::now() - start < kGiveUpAfter && !observer.broken() && child.running()) {
         if (observer.handleEvents()) {
             const Clock::time_point frame = Clock::now();
-            std::printf("%.2f %.2f\n", msSince(start, frame), msSince(start, observer.mappedAt()));
+            std::printf("%.2f %.2f %.2f\n", msSince(start, frame),
+                        msSince(start, observer.mappedAt()), child.processorMs());
             return 0;
         }
         poll(&x, 1, 100);

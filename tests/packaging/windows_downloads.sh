@@ -1,0 +1,131 @@
+#!/usr/bin/env bash
+# The Windows downloads. The zip holds the shipped program, without symbols,
+# and the read-me; the installer carries the icon and the version record.
+# Under Wine, in a Wine prefix made for this test and removed after, a silent
+# install puts the program, the Start-menu shortcut (with the game's icon) and
+# the "Installed apps" entry in place, the game starts from the shortcut and
+# its "x" ends it, and an uninstall, silent and then by its buttons, leaves the
+# user's folders (temporary files included) and the registry's list of apps
+# as they were before the install.
+# Usage: windows_downloads.sh SETUP.exe PORTABLE.zip SHIPPED-zumbilo.exe
+# shellcheck source-path=SCRIPTDIR
+here=$(dirname "$0")
+source "$here/../../scripts/lib/xvfb.sh"
+setup=$(realpath "$1") portable_zip=$(realpath "$2") shipped_exe=$(realpath "$3")
+wine_run=$here/../../scripts/lib/wine-run
+readonly VERSION=3.5.0.4 VERSION_TEXT=3.05.0004
+readonly APPS='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall'
+readonly ENTRY="$APPS\\io.github.velmarin.Zumbilo"
+
+# Says what differs unless $2 is $3; $1 names what was read.
+expect() { [[ $2 == "$3" ]] || fail "$1: \"$2\", not \"$3\""; }
+
+# The zip: the program as shipped and the read-me in both languages.
+mkdir "$work_dir/zip"
+(cd "$work_dir/zip" && cmake -E tar xf "$portable_zip") || fail "the zip does not open"
+expect "the zip's files" "$(cd "$work_dir/zip" && find . -type f | sort | xargs)" "./LEEME.txt ./zumbilo.exe"
+cmp -s "$work_dir/zip/zumbilo.exe" "$shipped_exe" || fail "the zip's zumbilo.exe is not the shipped one"
+for line in "Zumbilo $VERSION: piedra" "Zumbilo $VERSION: rock"; do
+  grep -q "^$line" "$work_dir/zip/LEEME.txt" || fail "the read-me has no \"$line\""
+done
+[[ $(head -n 1 "$work_dir/zip/LEEME.txt") == *$'\r' ]] || fail "the read-me's lines do not end as Windows' do"
+# Shipped without the symbols, which would make a third of its size.
+sections=$(x86_64-w64-mingw32-objdump -h "$shipped_exe")
+[[ $sections != *' .debug_'* ]] || fail "zumbilo.exe ships with its symbols"
+
+# The installer's own resources: the game's icon, all its images, and the
+# version record in numbers and in words.
+wrestool -x --type=group_icon "$setup" >"$work_dir/setup.ico"
+images() { icotool -l "$1" | sed -E 's/.*--width=([0-9]+) .*--bit-depth=([0-9]+).*/\1x\2/' | sort -V | xargs; }
+expect "the installer's icon" "$(images "$work_dir/setup.ico")" "$(images "$here/../../assets/stored/logo.ico")"
+version_record() { wrestool -x --raw --type=version "$setup"; }
+# After the signature and the structure's version, the file and the product
+# versions: 3.5 and 0.4 as two 16-bit halves each.
+version_words=$(version_record | od -An -tx4 -v -w4 | grep -A5 -x ' feef04bd' | tail -n 4 | xargs)
+expect "the installer's version numbers" "$version_words" "00030005 00000004 00030005 00000004"
+for key in FileVersion ProductVersion; do
+  expect "the installer's $key" "$(version_record | strings -el | grep -A1 -x "$key" | tail -n 1)" "$VERSION_TEXT"
+done
+
+# A Wine prefix of this test's own, so nothing outside the work folder is
+# touched; nor Linux's menus, which Wine would fill with the shortcut.
+export WINEPREFIX=$work_dir/prefix WINEDLLOVERRIDES='mscoree,mshtml=;winemenubuilder.exe=d'
+trap 'wineserver -k 2>/dev/null || true; stop_everything' EXIT
+start_xvfb
+"$wine_run" wineboot -i >"$work_dir/wineboot.log" 2>&1 || fail "the Wine prefix could not be made"
+wineserver -w
+# The Linux path of the folder in Windows' environment variable $1.
+folder() { winepath -u "$("$wine_run" cmd /c echo "%$1%" 2>>"$work_dir/wine.log" | tr -d '\r')"; }
+shortcut="$(folder APPDATA)/Microsoft/Windows/Start Menu/Programs/Zumbilo.lnk"
+install_dir=$(folder LOCALAPPDATA)/Programs/Zumbilo
+# Everything in the user's folders, the temporary files included.
+user_files() { find "$WINEPREFIX/drive_c/users" | sort; }
+user_files >"$work_dir/before"
+"$wine_run" reg query "$APPS" /s >"$work_dir/apps-before" 2>>"$work_dir/wine.log" || true
+
+"$wine_run" "$setup" /S >"$work_dir/setup.log" 2>&1 || fail "the silent install failed"
+wineserver -w
+cmp -s "$install_dir/zumbilo.exe" "$shipped_exe" || fail "no shipped zumbilo.exe in $install_dir"
+[[ -f $install_dir/uninstall.exe ]] || fail "no uninstall.exe in $install_dir"
+"$wine_run" reg query "$ENTRY" >"$work_dir/entry" 2>>"$work_dir/wine.log" || fail "no entry $ENTRY"
+value() { tr -d '\r' <"$work_dir/entry" | awk -v name="$1" '$1 == name { sub(/^ *[^ ]+ +[^ ]+ +/, ""); print }'; }
+windows_dir=$(value InstallLocation)
+expect DisplayName "$(value DisplayName)" Zumbilo
+expect DisplayVersion "$(value DisplayVersion)" "$VERSION"
+expect Publisher "$(value Publisher)" Velmarin
+expect DisplayIcon "$(value DisplayIcon)" "$windows_dir\\zumbilo.exe,0"
+expect UninstallString "$(value UninstallString)" "\"$windows_dir\\uninstall.exe\""
+expect QuietUninstallString "$(value QuietUninstallString)" "\"$windows_dir\\uninstall.exe\" /S"
+expect "the install folder" "$(winepath -u "$windows_dir")" "$install_dir"
+[[ -f $shortcut ]] || fail "no shortcut $shortcut"
+# The shell link leads to the program (in its local path, 8-bit) and, as its
+# flags (at byte 20) say, names an icon: the program's (16-bit).
+installed_exe="$windows_dir\\zumbilo.exe"
+strings "$shortcut" | grep -qxF "$installed_exe" || fail "the shortcut does not lead to $installed_exe"
+link_flags=$(od -An -tu4 -j20 -N4 "$shortcut" | xargs)
+((link_flags & 0x40)) && strings -el "$shortcut" | grep -qF "$installed_exe" ||
+  fail "the shortcut does not show the program's icon"
+installed_kb=$(find "$install_dir" -type f -printf '%s\n' | awk '{ bytes += $1 } END { print int(bytes / 1024) }')
+estimated_kb=$(($(value EstimatedSize)))
+((estimated_kb >= installed_kb - 1 && estimated_kb <= installed_kb + 1)) ||
+  fail "EstimatedSize $estimated_kb kB for $installed_kb kB installed"
+
+# The game, from the shortcut as a player starts it: its start-up window
+# comes, and its "x" ends it with status 0.
+"$wine_run" start /wait "$(winepath -w "$shortcut")" >"$work_dir/program.log" 2>&1 &
+program_pid=$! && started_pids+=("$program_pid")
+startup=$(wait_for_window Form1 20000)
+click_in "$startup" 504 16
+wait "$program_pid" || fail "the game ended with status $?"
+
+# Whether the uninstall ($1) took away everything the install had put in
+# place. The uninstaller runs on from a copy of itself in the temporary files,
+# and removes that too.
+expect_uninstalled() {
+  wineserver -w
+  [[ ! -e $install_dir ]] || fail "the $1 uninstall left $(find "$install_dir" -printf '%P ')"
+  [[ ! -e $shortcut ]] || fail "the $1 uninstall left the shortcut"
+  user_files >"$work_dir/after"
+  diff "$work_dir/before" "$work_dir/after" >"$work_dir/left.log" || fail "the $1 uninstall left files behind"
+  "$wine_run" reg query "$APPS" /s >"$work_dir/apps-after" 2>>"$work_dir/wine.log" || true
+  diff "$work_dir/apps-before" "$work_dir/apps-after" >"$work_dir/entries.log" ||
+    fail "the $1 uninstall left an entry in Installed apps"
+}
+"$wine_run" "$install_dir/uninstall.exe" /S >"$work_dir/uninstall.log" 2>&1 || fail "the silent uninstall failed"
+expect_uninstalled silent
+
+# As a player uninstalls: Enter on the confirmation, then on Close.
+"$wine_run" "$setup" /S >>"$work_dir/setup.log" 2>&1 || fail "the second silent install failed"
+wineserver -w
+"$wine_run" "$install_dir/uninstall.exe" >>"$work_dir/uninstall.log" 2>&1 &
+uninstaller_shown() { found_id=$(xdotool search --onlyvisible --name Zumbilo | head -n 1) && [[ -n $found_id ]]; }
+wait_until 10000 "no uninstaller window" uninstaller_shown
+# Presses Enter in the uninstaller while it is there; true once it has gone.
+answer_uninstaller() {
+  uninstaller_shown || return 0
+  xdotool key --window "$found_id" Return
+  return 1
+}
+wait_until 20000 "the uninstaller did not finish" answer_uninstaller
+expect_uninstalled interactive
+echo "installed $installed_kb kB; started; uninstalled without a trace, silently and not"
