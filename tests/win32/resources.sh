@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
-# What Windows reads from the program's file before running it: the DLLs it
-# imports, all of them Windows' own; its version record; its one icon, with
-# the eleven images; its manifest.
-# Usage: resources.sh zumbilo.exe
+# What Windows reads from a file of the game's before running it: its version
+# record; its one icon, with the eleven images; and for the program itself,
+# the DLLs it imports, all of them Windows' own, and its manifest.
+# Usage: resources.sh zumbilo.exe|SETUP.exe [installer]
 set -euo pipefail
-exe=$1
+exe=$1 kind=${2:-program}
 failures=0
 
 # Counts a failure unless $2 is $3; $1 names what was read.
@@ -14,13 +14,6 @@ expect() {
   failures=$((failures + 1))
 }
 resource() { wrestool -x --raw --type="$1" "$exe"; }
-
-# Statically linked, so nothing of the compiler's runtime: only what every
-# Windows 10 and 11 has in its system folder.
-windows_dlls='^(kernel32|user32|gdi32|shell32|msvcrt|comctl32|winmm|msimg32|advapi32|ole32|oleaut32|oleacc|uxtheme|dwmapi|shcore|imm32)\.dll$'
-imports=$(x86_64-w64-mingw32-objdump -p "$exe" | sed -n 's/^\s*DLL Name: //p' | tr '[:upper:]' '[:lower:]')
-expect "imports kernel32.dll" "$(grep -cx kernel32.dll <<<"$imports")" 1
-expect "DLLs that Windows does not ship" "$(grep -vE "$windows_dlls" <<<"$imports" | xargs)" ""
 
 # The fixed part: after its signature, the structure's version, then the file
 # and the product version, each as two words of two 16-bit numbers.
@@ -47,11 +40,20 @@ images=$(icotool -l "$icon" |
   sed -E 's/.*--width=([0-9]+) .*--bit-depth=([0-9]+).*/\1×\2/' | sort -V | xargs)
 expect "the icon's images" "$images" "16×4 16×8 16×32 32×4 32×8 32×32 48×8 48×32 96×32 128×32 256×32"
 
-manifest=$(resource 24) # the manifest
-for declared in '>PerMonitorV2</dpiAwareness>' 'name="Microsoft.Windows.Common-Controls"' \
-  '<supportedOS Id="{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"/>'; do
-  expect "manifest declares $declared" "$(grep -cF -- "$declared" <<<"$manifest")" 1
-done
+if [[ $kind == program ]]; then
+  # Statically linked, so nothing of the compiler's runtime: only what every
+  # Windows 10 and 11 has in its system folder.
+  windows_dlls='^(kernel32|user32|gdi32|shell32|msvcrt|comctl32|winmm|msimg32|advapi32|ole32|oleaut32|oleacc|uxtheme|dwmapi|shcore|imm32)\.dll$'
+  imports=$(x86_64-w64-mingw32-objdump -p "$exe" | sed -n 's/^\s*DLL Name: //p' | tr '[:upper:]' '[:lower:]')
+  expect "imports kernel32.dll" "$(grep -cx kernel32.dll <<<"$imports")" 1
+  expect "DLLs that Windows does not ship" "$(grep -vE "$windows_dlls" <<<"$imports" | xargs)" ""
+
+  manifest=$(resource 24) # the manifest
+  for declared in '>PerMonitorV2</dpiAwareness>' 'name="Microsoft.Windows.Common-Controls"' \
+    '<supportedOS Id="{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"/>'; do
+    expect "manifest declares $declared" "$(grep -cF -- "$declared" <<<"$manifest")" 1
+  done
+fi
 
 ((failures == 0)) || exit 1
-echo "imports: $(xargs <<<"$imports"); icon: $images"
+echo "$kind: version $(version_number 2); icon: $images"
