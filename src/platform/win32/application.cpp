@@ -25,14 +25,6 @@ class Win32Process final : public Process {
     }
 };
 
-// The tool tips' window class.
-void loadCommonControls() {
-    INITCOMMONCONTROLSEX controls{};
-    controls.dwSize = sizeof controls;
-    controls.dwICC = ICC_WIN95_CLASSES;
-    InitCommonControlsEx(&controls);
-}
-
 }  // namespace
 
 struct Application::Parts {
@@ -53,7 +45,6 @@ struct Application::Parts {
 };
 
 Application::Application(const AppRecord& app) {
-    loadCommonControls();
     try {
         parts_ = std::make_unique<Parts>(app);
     } catch (const std::runtime_error& error) {

@@ -6,6 +6,7 @@
 #include "platform/win32/dib.h"
 #include "platform/win32/form_painter.h"
 #include "platform/win32/picture_store.h"
+#include "platform/win32/tool_tip_class.h"
 #include "platform/win32/wide.h"
 
 namespace platform::win32 {
@@ -91,7 +92,6 @@ FormWindow::FormWindow(Form& form, DrawingStores stores)
     scale_ = DpiScale(static_cast<int>(GetDpiForWindow(handle())));
     const FrameMargins margins = fitToForm();
     setIcons();
-    createToolTip();
     form.frameTold(margins);
 }
 
@@ -144,6 +144,9 @@ void FormWindow::setIcons() {
 }
 
 void FormWindow::createToolTip() {
+    if (!stores_.toolTips.ready()) {
+        return;  // the game plays on without tool tips
+    }
     toolTip_.reset(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                                    WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT,
                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, handle(), nullptr,
@@ -221,6 +224,11 @@ LRESULT CALLBACK FormWindow::procedure(HWND window, UINT message, WPARAM wParam,
 
 LRESULT FormWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     HWND window = handle();
+    // At the pointer's first visit rather than before the first frame.
+    if (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST && !toolTipAsked_) {
+        toolTipAsked_ = true;
+        createToolTip();
+    }
     switch (message) {
         case WM_PAINT:
             onPaint();

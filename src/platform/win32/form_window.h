@@ -13,11 +13,13 @@ namespace platform::win32 {
 
 class FontStore;
 class PictureStore;
+class ToolTipClass;
 
-// What a form's window draws with.
+// What a form's window draws with, and its tool tips' class.
 struct DrawingStores {
     const PictureStore& pictures;
     const FontStore& fonts;
+    ToolTipClass& toolTips;
 };
 
 // Registers the one window class of the forms' windows, unless it is
@@ -73,6 +75,7 @@ class FormWindow final : public std::enable_shared_from_this<FormWindow> {
     OwnedWindow toolTip_;
     std::wstring toolTipText_;
     std::optional<std::string> toolTipShown_;
+    bool toolTipAsked_ = false;
     std::string caption_;
     Color backColour_;  // as last drawn
     DpiScale scale_;

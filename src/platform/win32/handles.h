@@ -1,5 +1,6 @@
 #pragma once
 
+#include <bit>
 #include <memory>
 #include <type_traits>
 
@@ -20,6 +21,9 @@ struct IconDeleter {
 struct WindowDeleter {
     void operator()(HWND window) const { DestroyWindow(window); }
 };
+struct LibraryDeleter {
+    void operator()(HMODULE library) const { FreeLibrary(library); }
+};
 
 template <class Handle, class Deleter>
 using Owned = std::unique_ptr<std::remove_pointer_t<Handle>, Deleter>;
@@ -30,6 +34,19 @@ using OwnedBrush = Owned<HBRUSH, GdiObjectDeleter>;
 using OwnedDc = Owned<HDC, MemoryDcDeleter>;
 using OwnedIcon = Owned<HICON, IconDeleter>;
 using OwnedWindow = Owned<HWND, WindowDeleter>;
+using OwnedLibrary = Owned<HMODULE, LibraryDeleter>;
+
+// A system library loaded where it is first needed rather than with the
+// program: the first frame waits for none of what it does not draw.
+inline OwnedLibrary systemLibrary(const wchar_t* name) {
+    return OwnedLibrary(LoadLibraryExW(name, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32));
+}
+
+// The library's function of that name and type; none if it has none.
+template <class Function>
+Function* entryPoint(const OwnedLibrary& library, const char* name) {
+    return library ? std::bit_cast<Function*>(GetProcAddress(library.get(), name)) : nullptr;
+}
 
 // A drawing object selected into a DC for as long as the guard lives.
 class Selected {

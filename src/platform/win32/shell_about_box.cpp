@@ -9,9 +9,17 @@ void ShellAboutBox::show(Form& owner, const std::string& title, const std::strin
                          const Picture& icon) {
     const FormWindow* window = windowOf(owner);
     HICON shown = icon.empty() ? nullptr : pictures_->icon(icon, GetSystemMetrics(SM_CXICON));
+    if (!shell_) {
+        shell_ = systemLibrary(L"shell32.dll");
+    }
     // The 16-bit entry point, so that "Versión" reads right on every code page.
-    ShellAboutW(window != nullptr ? window->handle() : nullptr, widen(title).c_str(),
-                widen(text).c_str(), shown);
+    // Without it no box shows, and nothing says so, as with a box the shell
+    // could not show.
+    using ShellAbout = INT WINAPI(HWND, LPCWSTR, LPCWSTR, HICON);
+    if (auto* const shellAbout = entryPoint<ShellAbout>(shell_, "ShellAboutW")) {
+        shellAbout(window != nullptr ? window->handle() : nullptr, widen(title).c_str(),
+                   widen(text).c_str(), shown);
+    }
 }
 
 }  // namespace platform::win32

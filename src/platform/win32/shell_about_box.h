@@ -1,11 +1,13 @@
 #pragma once
 
 #include "platform/runtime/about_box.h"
+#include "platform/win32/handles.h"
 #include "platform/win32/picture_store.h"
 
 namespace platform::win32 {
 
-// The shell's own About box, owned by the form's window and modal to it.
+// The shell's own About box, owned by the form's window and modal to it. The
+// shell's library is loaded at the first box.
 class ShellAboutBox final : public AboutBox {
   public:
     explicit ShellAboutBox(const PictureStore& pictures) : pictures_(&pictures) {}
@@ -15,6 +17,7 @@ class ShellAboutBox final : public AboutBox {
 
   private:
     const PictureStore* pictures_;
+    OwnedLibrary shell_;
 };
 
 }  // namespace platform::win32

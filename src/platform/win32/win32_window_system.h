@@ -3,6 +3,7 @@
 #include "platform/runtime/window_system.h"
 #include "platform/win32/font_store.h"
 #include "platform/win32/picture_store.h"
+#include "platform/win32/tool_tip_class.h"
 
 namespace platform::win32 {
 
@@ -23,6 +24,7 @@ class Win32WindowSystem final : public WindowSystem {
   private:
     PictureStore pictures_;
     FontStore fonts_;
+    ToolTipClass toolTips_;
 };
 
 }  // namespace platform::win32
