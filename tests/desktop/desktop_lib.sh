@@ -15,6 +15,14 @@ holds() {
   return 1
 }
 
+# Whether what the command $1 prints is what it printed when last asked.
+declare -A last_seen
+unchanged() {
+  local now
+  now=$("$1")
+  [[ $now == "${last_seen[$1]:-}" ]] || { last_seen[$1]=$now && return 1; }
+}
+
 # A digest of the screen rectangle x y width height.
 region_digest() {
   import -silent -window root -crop "$3x$4+$1+$2" +repage -depth 8 rgb:- | md5sum | cut -d ' ' -f 1
@@ -50,8 +58,7 @@ start_window_manager() {
   wait_until 20000 "$wm did not start" managed
   # Panels (icewm's task bar, fluxbox's tool bar) reserve their room once shown.
   case $wm in icewm | fluxbox) wait_until 10000 "$wm's panel reserved no room" panel_reserved ;; esac
-  last_work_area=
-  holds 5000 work_area_unchanged || fail "$wm's free area did not settle: $(work_area)"
+  holds 5000 unchanged work_area || fail "$wm's free area did not settle: $(work_area)"
 }
 
 # "x y width height" that the panels leave free; the whole screen until told (KWin).
@@ -61,7 +68,6 @@ work_area() {
 }
 screen_area() { xwininfo -root | awk '/^ *Width:/ { w = $NF } /^ *Height:/ { print 0, 0, w, $NF }'; }
 panel_reserved() { [[ $(work_area) != "$(screen_area)" ]]; }
-work_area_unchanged() { [[ $(work_area) == "$last_work_area" ]] || { last_work_area=$(work_area) && return 1; }; }
 
 # Keeps every core busy for at most $1 seconds, should the test be killed.
 keep_cores_busy() {

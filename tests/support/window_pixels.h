@@ -7,11 +7,8 @@
 #include "drawing.h"
 #include "pixel_tables.h"
 
-// The pixel tests that every window system passes alike, instantiated by each
-// with its own Program: the program started on the virtual clock, offering
-// drawn(form), drawnAtScaleTwo(form), pressAt and hoverAt(form, x, y),
-// click(control), key(digit), the logo's own colours and how many blends at
-// least its smooth scaling makes.
+// The pixel tests that every window system passes alike, each instantiating
+// them with its own program on the virtual clock: see the two pixels_test.cpp.
 namespace window_pixels {
 
 using pixel_tables::kBlack;

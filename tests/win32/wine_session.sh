@@ -39,13 +39,6 @@ status() { main_status; }
 wins() { digest 8 8 57 33; }
 losses() { digest 352 8 57 33; }
 computer_hand() { digest 248 56 153 153; }
-# Whether the digest $1 is what it was when last asked.
-declare -A last_seen
-unchanged() {
-  local now
-  now=$("$1")
-  [[ $now == "${last_seen[$1]:-}" ]] || { last_seen[$1]=$now && return 1; }
-}
 
 # The first start waits for Wine to start too.
 expect_both_windows_centred "0 0 1024 768" 1 2 20000
