@@ -35,7 +35,6 @@ crop() {
   read -r -a r <<<"$(in_window "$main" "$@")"
   import -silent -window root -crop "${r[2]}x${r[3]}+${r[0]}+${r[1]}" +repage "$5"
 }
-status() { main_status; }
 wins() { digest 8 8 57 33; }
 losses() { digest 352 8 57 33; }
 computer_hand() { digest 248 56 153 153; }
@@ -45,9 +44,9 @@ expect_both_windows_centred "0 0 1024 768" 1 2 20000
 welcome_counters="$(wins) $(losses)"
 
 start_playing
-holds 1000 unchanged status || fail "INICIAR did not settle on a status"
-choosing=$(status)
-choosing_status() { [[ $(status) == "$choosing" ]]; }
+holds 1000 unchanged main_status || fail "INICIAR did not settle on a status"
+choosing=$(main_status)
+choosing_status() { [[ $(main_status) == "$choosing" ]]; }
 
 # The About box: owned by the main window, which takes no input while it is open.
 ABOUT_TITLE="(About|Acerca de) Zumbilo"
@@ -79,7 +78,7 @@ play() {
   crop 16 56 153 153 "$work_dir/figure$figure.png"
   crop 248 56 153 153 "$work_dir/computer$figure.png"
   mogrify -flop "$work_dir/computer$figure.png"
-  verdict_status[figure]=$(status)
+  verdict_status[figure]=$(main_status)
   local -a before after
   read -r -a before <<<"$counters"
   read -r -a after <<<"$(wins) $(losses)"
