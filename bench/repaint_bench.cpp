@@ -6,6 +6,7 @@
 #include "game/frm_principal.h"
 #include "platform/qt/desktop_setup.h"
 #include "platform/qt/form_painter.h"
+#include "platform/qt/qt_window_system.h"
 #include "platform/runtime/units.h"
 #include "pointer.h"
 #include "test_runtime.h"
@@ -16,7 +17,7 @@ namespace {
 // both hands up, a figure highlighted.
 void fullRepaint(benchmark::State& state) {
     const double scale = static_cast<double>(state.range(0)) / 2.0;
-    testing_support::TestRuntime rt;
+    testing_support::RuntimeOn<platform::QtWindowSystem> rt;
     game::frmPrincipal form(rt.runtime, [] {});
     rt.runtime.dispatch([&] { form.Show(); });
     testing_support::click(form.c().lblPlay[0]);
@@ -31,7 +32,7 @@ BENCHMARK(fullRepaint)->Arg(2)->Arg(3)->Arg(4)->ArgName("scaleX2")->Unit(benchma
 // The baseline: an image of the same size and format, filled white.
 void emptyFill(benchmark::State& state) {
     const double scale = static_cast<double>(state.range(0)) / 2.0;
-    testing_support::TestRuntime rt;
+    testing_support::RuntimeOn<platform::QtWindowSystem> rt;
     const game::frmPrincipal form(rt.runtime, [] {});
     const QSize size(platform::toPixels(form.design().ClientWidth),
                      platform::toPixels(form.design().ClientHeight));

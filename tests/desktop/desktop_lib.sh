@@ -15,6 +15,14 @@ holds() {
   return 1
 }
 
+# Whether what the command $1 prints is what it printed when last asked.
+declare -A last_seen
+unchanged() {
+  local now
+  now=$("$1")
+  [[ $now == "${last_seen[$1]:-}" ]] || { last_seen[$1]=$now && return 1; }
+}
+
 # A digest of the screen rectangle x y width height.
 region_digest() {
   import -silent -window root -crop "$3x$4+$1+$2" +repage -depth 8 rgb:- | md5sum | cut -d ' ' -f 1
@@ -50,8 +58,7 @@ start_window_manager() {
   wait_until 20000 "$wm did not start" managed
   # Panels (icewm's task bar, fluxbox's tool bar) reserve their room once shown.
   case $wm in icewm | fluxbox) wait_until 10000 "$wm's panel reserved no room" panel_reserved ;; esac
-  last_work_area=
-  holds 5000 work_area_unchanged || fail "$wm's free area did not settle: $(work_area)"
+  holds 5000 unchanged work_area || fail "$wm's free area did not settle: $(work_area)"
 }
 
 # "x y width height" that the panels leave free; the whole screen until told (KWin).
@@ -61,7 +68,6 @@ work_area() {
 }
 screen_area() { xwininfo -root | awk '/^ *Width:/ { w = $NF } /^ *Height:/ { print 0, 0, w, $NF }'; }
 panel_reserved() { [[ $(work_area) != "$(screen_area)" ]]; }
-work_area_unchanged() { [[ $(work_area) == "$last_work_area" ]] || { last_work_area=$(work_area) && return 1; }; }
 
 # Keeps every core busy for at most $1 seconds, should the test be killed.
 keep_cores_busy() {
@@ -96,18 +102,46 @@ expect_centred() {
     fail "$1 at $(frame_geometry "$2"), not $4 pixels above the centre of $3 give or take $5"
 }
 
-# The start-up window, then the main frame 16 pixels higher, centred on the area $1 give or
-# take $2 pixels (the main window $3, if given); sets startup_frame, main and main_frame.
+# The start-up window shown within $4 ms (4 s if not given), alone, borderless, 521 x 297 and
+# centred on the area $1 give or take $2 pixels; at least 1.5 s later the main window, 417 x 225
+# in a frame with a title bar, the start-up window gone within 1 s, the frame at rest 16 pixels
+# above the centre give or take $3 (or $2). Sets startup_frame, main, main_frame and handed_over
+# (ms between the two windows seen).
 expect_both_windows_centred() {
-  local startup
-  startup=$(wait_for_window Form1 4000)
+  local startup seen
+  startup=$(wait_for_window Form1 "${4:-4000}")
+  seen=$(now_ms)
+  gone ZUMBILO || fail "main window shown with the start-up window"
+  [[ $(window_geometry "$startup") == *" 521 297" ]] || fail "start-up window at $(window_geometry "$startup")"
   expect_centred "start-up window" "$startup" "$1" 0 "$2"
-  # shellcheck disable=SC2034 # for the script that sourced this
   startup_frame=$(frame_geometry "$startup")
+  [[ $startup_frame == "$(window_geometry "$startup")" ]] || fail "the start-up window has a border: $startup_frame"
   main=$(wait_for_window ZUMBILO 6000)
+  handed_over=$(($(now_ms) - seen))
+  ((handed_over >= 1500)) || fail "main window ${handed_over} ms after the start-up window"
+  wait_for_no_window Form1 1000
+  [[ $(window_geometry "$main") == *" 417 225" ]] || fail "main window at $(window_geometry "$main")"
   expect_centred "main window's frame" "$main" "$1" 16 "${3:-$2}"
   main_frame=$(frame_geometry "$main")
   ((${main_frame##* } > 225)) || fail "the main window has no title bar: frame $main_frame"
+}
+
+# The screen rectangle "x y width height" of window $1's client rectangle $2 $3 $4 $5.
+in_window() {
+  local x y
+  read -r x y _ <<<"$(window_geometry "$1")"
+  echo "$(($2 + x)) $(($3 + y)) $4 $5"
+}
+# A digest of the main window's status strip.
+# shellcheck disable=SC2046 # four numbers
+main_status() { region_digest $(in_window "$main" 65 8 287 33); }
+# Clicks INICIAR and waits until the status strip leaves its welcome.
+start_playing() {
+  local welcome
+  welcome=$(main_status)
+  status_changed() { [[ $(main_status) != "$welcome" ]]; }
+  click_in "$main" 92 132
+  wait_until 2000 "INICIAR did not start a play" status_changed
 }
 
 # The About box: the visible window titled ABOUT_TITLE (an extended regular

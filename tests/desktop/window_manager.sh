@@ -49,15 +49,7 @@ start_program "$2"
 expect_both_windows_centred "$area" 1 $main_give
 first_startup=$startup_frame first_rest=$main_frame
 
-status() {
-  local x y
-  read -r x y _ <<<"$(window_geometry "$main")"
-  region_digest $((x + 65)) $((y + 8)) 287 33
-}
-welcome=$(status)
-status_changed() { [[ $(status) != "$welcome" ]]; }
-click_in "$main" 92 132 # INICIAR
-wait_until 2000 "INICIAR did not start a play" status_changed
+start_playing
 
 if [[ $mode == orca ]]; then
   wait_for_accessible 2000 "2|status bar|ELIGE UNA FIGURA"

@@ -3,14 +3,14 @@
 #include <string>
 #include <tuple>
 
+#include "pixel_tables.h"
 #include "program_test.h"
 
 namespace {
 
+using pixel_tables::kBandRed;
+using pixel_tables::kCrossingRed;
 using platform::RGB;
-
-constexpr auto kBandRed = RGB(240, 28, 36);
-constexpr auto kCrossingRed = RGB(180, 14, 18);
 
 using SequenceTest = ProgramTest;
 

@@ -1,19 +1,20 @@
 #pragma once
 
 #include "fakes.h"
-#include "platform/qt/qt_window_system.h"
 #include "platform/runtime/runtime.h"
 #include "virtual_clock.h"
 
 namespace testing_support {
 
-// A runtime on the virtual clock, scripted random, fakes and Qt windows.
-struct TestRuntime {
+// A runtime on the virtual clock, scripted random, fakes and the real windows
+// of a window system, with the program's application record.
+template <class WindowSystem>
+struct RuntimeOn {
     VirtualClock clock;
     ScriptedRandom random;
     FakeProcess process;
     FakeAboutBox aboutBox;
-    platform::QtWindowSystem windows;
+    WindowSystem windows;
     platform::Runtime runtime{{.clock = clock,
                                .random = random,
                                .process = process,

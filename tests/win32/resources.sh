@@ -27,10 +27,9 @@ expect "file version" "$(version_number 2)" 3.5.0.4
 expect "product version" "$(version_number 4)" 3.5.0.4
 # The text fields, in 16-bit characters: each key is followed by its value.
 version_text() { resource version | strings -el | awk -v key="$1" 'previous == key { print; exit } { previous = $0 }'; }
-expect FileVersion "$(version_text FileVersion)" 3.05.0004
-expect ProductVersion "$(version_text ProductVersion)" 3.05.0004
-expect ProductName "$(version_text ProductName)" Zumbilo
-expect CompanyName "$(version_text CompanyName)" Velmarin
+for field in FileVersion=3.05.0004 ProductVersion=3.05.0004 ProductName=Zumbilo CompanyName=Velmarin; do
+  expect "${field%%=*}" "$(version_text "${field%%=*}")" "${field#*=}"
+done
 
 # One icon, so Windows shows it for the file too: "width×bits" of each image.
 expect "icons" "$(wrestool -l --type=group_icon "$exe" | wc -l)" 1

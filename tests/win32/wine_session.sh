@@ -16,7 +16,7 @@ source "$here/../desktop/desktop_lib.sh"
 exe=$1 window_texts=$2
 wine_run=$here/../../scripts/lib/wine-run
 # The pictures' points, in the main window's client pixels.
-readonly INICIAR=(92 132) PAPER=(52 92) ABOUT=(156 196) PLAYER_HAND=(92 132) REINICIAR=(324 132)
+readonly PAPER=(52 92) ABOUT=(156 196) PLAYER_HAND=(92 132) REINICIAR=(324 132)
 
 export WINEPREFIX=${WINEPREFIX:?a Wine prefix for this test alone}
 trap 'wineserver -k 2>/dev/null || true; stop_everything' EXIT
@@ -27,58 +27,26 @@ if [[ ! -d $WINEPREFIX ]]; then
 fi
 start_program "$wine_run" "$exe"
 
-# The screen rectangle "x y width height" of the main window's client rectangle given.
-in_main() {
-  local x y
-  read -r x y _ <<<"$(window_geometry "$main")"
-  echo "$((x + $1)) $((y + $2)) $3 $4"
-}
 # A digest of the main window's client rectangle x y width height; a crop of it to $5.
 # shellcheck disable=SC2046 # four numbers
-digest() { region_digest $(in_main "$@"); }
+digest() { region_digest $(in_window "$main" "$@"); }
 crop() {
   local -a r
-  read -r -a r <<<"$(in_main "$@")"
+  read -r -a r <<<"$(in_window "$main" "$@")"
   import -silent -window root -crop "${r[2]}x${r[3]}+${r[0]}+${r[1]}" +repage "$5"
 }
-status() { digest 65 8 287 33; }
 wins() { digest 8 8 57 33; }
 losses() { digest 352 8 57 33; }
 computer_hand() { digest 248 56 153 153; }
-# Whether the digest $1 is what it was when last asked.
-declare -A last_seen
-unchanged() {
-  local now
-  now=$("$1")
-  [[ $now == "${last_seen[$1]:-}" ]] || { last_seen[$1]=$now && return 1; }
-}
 
-# Both windows placed in turn, $2: the start-up window shown within $1 ms.
-startup_shown() {
-  local startup seen
-  startup=$(wait_for_window Form1 "$1")
-  seen=$(now_ms)
-  [[ $(window_geometry "$startup") == *" 521 297" ]] || fail "start-up window at $(window_geometry "$startup")"
-  [[ $(frame_geometry "$startup") == "$(window_geometry "$startup")" ]] || fail "the start-up window has a border"
-  gone ZUMBILO || fail "main window shown with the start-up window"
-  expect_centred "start-up window $2" "$startup" "0 0 1024 768" 0 1
-  main=$(wait_for_window ZUMBILO 4000)
-  handed_over=$(($(now_ms) - seen))
-  ((handed_over >= 1500)) || fail "main window ${handed_over} ms after the start-up window"
-  wait_for_no_window Form1 1000
-  [[ $(window_geometry "$main") == *" 417 225" ]] || fail "main window at $(window_geometry "$main")"
-  expect_centred "main window's frame $2" "$main" "0 0 1024 768" 16 2
-}
 # The first start waits for Wine to start too.
-startup_shown 20000 "at the start"
-welcome_counters="$(wins) $(losses)" welcome=$(status)
+expect_both_windows_centred "0 0 1024 768" 1 2 20000
+welcome_counters="$(wins) $(losses)"
 
-click_in "$main" "${INICIAR[@]}"
-started() { [[ $(status) != "$welcome" ]]; }
-wait_until 2000 "INICIAR did not start a play" started
-holds 1000 unchanged status || fail "INICIAR did not settle on a status"
-choosing=$(status)
-choosing_status() { [[ $(status) == "$choosing" ]]; }
+start_playing
+holds 1000 unchanged main_status || fail "INICIAR did not settle on a status"
+choosing=$(main_status)
+choosing_status() { [[ $(main_status) == "$choosing" ]]; }
 
 # The About box: owned by the main window, which takes no input while it is open.
 ABOUT_TITLE="(About|Acerca de) Zumbilo"
@@ -110,7 +78,7 @@ play() {
   crop 16 56 153 153 "$work_dir/figure$figure.png"
   crop 248 56 153 153 "$work_dir/computer$figure.png"
   mogrify -flop "$work_dir/computer$figure.png"
-  verdict_status[figure]=$(status)
+  verdict_status[figure]=$(main_status)
   local -a before after
   read -r -a before <<<"$counters"
   read -r -a after <<<"$(wins) $(losses)"
@@ -154,7 +122,7 @@ done
 
 next_play
 click_in "$main" "${REINICIAR[@]}"
-startup_shown 4000 "after (REINICIAR)"
+expect_both_windows_centred "0 0 1024 768" 1 2
 [[ "$(wins) $(losses)" == "$welcome_counters" ]] || fail "the counters are not back at 0 after (REINICIAR)"
 
 click_in "$main" "${REINICIAR[@]}"
