@@ -5,8 +5,6 @@
 // caption faces. Under Wine these are the stand-ins the program draws with,
 // Carlito for "Calibri" and Liberation Sans for "Arial". It carries the
 // program's title for the start-up window, so that one script measures either.
-// Built twice: bare, and loading the system DLLs that the game loads at start,
-// which tells the game's own cost from theirs.
 
 #include <array>
 #include <cstddef>
@@ -14,7 +12,6 @@
 #include <span>
 
 #include "platform/win32/handles.h"
-#include "system_dlls.h"
 
 namespace {
 
@@ -113,7 +110,6 @@ LRESULT CALLBACK windowProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
 }  // namespace
 
 int main() {
-    loadSystemDlls();
     HINSTANCE instance = GetModuleHandleW(nullptr);
     Window window;
     for (std::size_t i = 0; i < kFaces.size(); ++i) {
