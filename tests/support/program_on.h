@@ -22,6 +22,10 @@ struct ProgramOn {
     game::frmPrincipal& principal() { return *windows.principal; }
     mainwindow::MainWindowControls& c() { return principal().c(); }
 
+    bool ended() const {
+        return rt.process.ended || rt.process.allUnloadedCalls > 0 || !rt.process.failures.empty();
+    }
+
     void handOff() { rt.clock.advance(kHandOffMs); }
     // Ticks of the hands timer.
     void ticks(int n) { rt.clock.advance(100LL * n); }

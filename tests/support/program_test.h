@@ -17,9 +17,6 @@ using testing_support::moveTo;
 
 // The program on Qt's windows, with input as Qt delivers it.
 struct ProgramRun : testing_support::ProgramOn<platform::QtWindowSystem> {
-    bool ended() const {
-        return rt.process.ended || rt.process.allUnloadedCalls > 0 || !rt.process.failures.empty();
-    }
     bool mainShown() const { return windows.principal && windows.principal->loaded(); }
 
     // The hand-off; the window system then tells the main window its frame.
