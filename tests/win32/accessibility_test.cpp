@@ -159,22 +159,26 @@ void CALLBACK listen(HWINEVENTHOOK /*hook*/, DWORD event, HWND window, LONG obje
     }
 }
 
-// A screen reader hears each new status, the verdict with the computer's figure and the score.
+// A screen reader hears the status when the window first comes forward, each
+// new status, the verdict with the computer's figure and the score.
 TEST_F(AccessibilityTest, statusChangeRaisesTheEventScreenReadersSpeak) {
-    nextTurn();
     heard.clear();
     const HWINEVENTHOOK hook =
         SetWinEventHook(EVENT_OBJECT_LIVEREGIONCHANGED, EVENT_OBJECT_LIVEREGIONCHANGED, nullptr,
                         listen, GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    SendMessageW(hwndOf(principal()), WM_ACTIVATE, WA_ACTIVE, 0);
+    nextTurn();
     click(c().lblPlay[0]);
     nextTurn();
     rt.random.script({0.9F});  // the scissors, beaten by the rock
     key('9');
     ticks(6);
     nextTurn();
+    SendMessageW(hwndOf(principal()), WM_ACTIVATE, WA_ACTIVE, 0);
+    nextTurn();
     UnhookWinEvent(hook);
     EXPECT_EQ(heard, (std::vector<std::string>{
-                         "ELIGE UNA FIGURA",
+                         "BIENVENIDO", "ELIGE UNA FIGURA",
                          "GANASTE. El ordenador sacó TIJERAS. Ganadas: 1. Perdidas: 0"}));
 }
 

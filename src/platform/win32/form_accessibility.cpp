@@ -74,6 +74,15 @@ void FormAccessibility::announce(const std::string& text) {
     pending_ += text;
 }
 
+void FormAccessibility::windowActivated() {
+    const Form* form = window_->form();
+    const Label* statusLine = form != nullptr ? form->statusLine() : nullptr;
+    if (!activated_ && statusLine != nullptr && !statusLine->Caption.get().empty()) {
+        announce(statusLine->Caption);
+    }
+    activated_ = true;
+}
+
 // The status line's child holds the announcement as its value; screen readers
 // speak a live region's change, and a name change of what they watch.
 void FormAccessibility::onSay() {

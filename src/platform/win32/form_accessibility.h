@@ -44,6 +44,9 @@ class FormAccessibility {
     // Said once the running handler has returned, after what it said before.
     void announce(const std::string& text);
     void onSay();
+    // The first time the window comes forward, a screen reader names it; what
+    // the status line says then is news too.
+    void windowActivated();
     const std::string& announcement() const { return announcement_; }
     // Tells assistive technology of a control's new name.
     void nameMayHaveChanged(const PointerControl& control) const;
@@ -52,6 +55,7 @@ class FormAccessibility {
     const FormWindow* window_;
     std::string announcement_;
     std::string pending_;
+    bool activated_ = false;
 };
 
 }  // namespace platform::win32

@@ -283,6 +283,11 @@ LRESULT FormWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return onNotify(lParam);
         case WM_DPICHANGED:
             return onDpiChanged(wParam, lParam);
+        case WM_ACTIVATE:
+            if (LOWORD(wParam) != WA_INACTIVE) {
+                accessibility_.windowActivated();
+            }
+            break;
         case WM_GETOBJECT:
             return onGetObject(wParam, lParam);
         case FormAccessibility::kPressMessage:
