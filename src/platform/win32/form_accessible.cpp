@@ -235,6 +235,9 @@ class FormAccessible final : public IAccessible {
     }
 
   private:
+    // Deleted by its last Release alone.
+    ~FormAccessible() = default;
+
     static bool isSelf(const VARIANT& child) {
         return child.vt == VT_I4 && child.lVal == CHILDID_SELF;
     }
