@@ -4,6 +4,7 @@
 
 #include "platform/runtime/mouse.h"
 #include "platform/win32/dib.h"
+#include "platform/win32/form_accessible.h"
 #include "platform/win32/form_painter.h"
 #include "platform/win32/picture_store.h"
 #include "platform/win32/tool_tip_class.h"
@@ -282,6 +283,19 @@ LRESULT FormWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return onNotify(lParam);
         case WM_DPICHANGED:
             return onDpiChanged(wParam, lParam);
+        case WM_ACTIVATE:
+            if (LOWORD(wParam) != WA_INACTIVE) {
+                accessibility_.windowActivated();
+            }
+            break;
+        case WM_GETOBJECT:
+            return onGetObject(wParam, lParam);
+        case FormAccessibility::kPressMessage:
+            accessibility_.onPress(wParam);
+            return 0;
+        case FormAccessibility::kSayMessage:
+            accessibility_.onSay();
+            return 0;
         case WM_NCDESTROY:
             // The system has destroyed the window, and its tool tip with it.
             static_cast<void>(toolTip_.release());
@@ -402,6 +416,17 @@ LRESULT FormWindow::onNotify(LPARAM lParam) {
     toolTipText_ = text ? widen(*text) : std::wstring();
     reinterpret_cast<NMTTDISPINFOW*>(lParam)->lpszText = toolTipText_.data();
     return 0;
+}
+
+LRESULT FormWindow::onGetObject(WPARAM wParam, LPARAM lParam) {
+    // The system answers for the frame; the form's controls are in the client area.
+    // Not owned by anyone yet while the constructor creates the window.
+    const std::shared_ptr<FormWindow> self = weak_from_this().lock();
+    if (static_cast<LONG>(lParam) != OBJID_CLIENT || form_ == nullptr || self == nullptr) {
+        return DefWindowProcW(handle(), WM_GETOBJECT, wParam, lParam);
+    }
+    const ComReference<IAccessible> client = makeFormAccessible(self);
+    return LresultFromObject(__uuidof(IAccessible), wParam, client.get());
 }
 
 FormWindowView::FormWindowView(Form& form, DrawingStores stores)

@@ -7,6 +7,7 @@
 #include "platform/runtime/form.h"
 #include "platform/runtime/window_system.h"
 #include "platform/win32/dpi_scale.h"
+#include "platform/win32/form_accessibility.h"
 #include "platform/win32/handles.h"
 
 namespace platform::win32 {
@@ -41,6 +42,10 @@ class FormWindow final : public std::enable_shared_from_this<FormWindow> {
     ~FormWindow();
 
     HWND handle() const { return window_.get(); }
+    // None once the form is unloaded.
+    Form* form() const { return form_; }
+    const DpiScale& scale() const { return scale_; }
+    FormAccessibility& accessibility() { return accessibility_; }
     const PictureStore& pictures() const { return stores_.pictures; }
     const FontStore& fonts() const { return stores_.fonts; }
 
@@ -63,6 +68,7 @@ class FormWindow final : public std::enable_shared_from_this<FormWindow> {
     void onMoved();
     LRESULT onNotify(LPARAM lParam);
     LRESULT onDpiChanged(WPARAM wParam, LPARAM lParam);
+    LRESULT onGetObject(WPARAM wParam, LPARAM lParam);
     void createToolTip();
     void setIcons();
     FrameMargins frame() const;
@@ -79,6 +85,7 @@ class FormWindow final : public std::enable_shared_from_this<FormWindow> {
     std::string caption_;
     Color backColour_;  // as last drawn
     DpiScale scale_;
+    FormAccessibility accessibility_{*this};
     bool asking_ = false;        // a move the window asked for is under way
     bool playerMoving_ = false;  // the system's loop of the player's move is under way
 };
@@ -98,9 +105,10 @@ class FormWindowView final : public FormView {
     void sync() override { window_->sync(); }
     void show() override { window_->show(); }
     void repaint(const PixelRect& rect) override { window_->repaint(rect); }
-    // Screen readers are not served on Windows yet.
-    void nameMayHaveChanged(const PointerControl& /*control*/) override {}
-    void announce(const std::string& /*text*/) override {}
+    void nameMayHaveChanged(const PointerControl& control) override {
+        window_->accessibility().nameMayHaveChanged(control);
+    }
+    void announce(const std::string& text) override { window_->accessibility().announce(text); }
 
   private:
     std::shared_ptr<FormWindow> window_;

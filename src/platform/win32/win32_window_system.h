@@ -2,6 +2,7 @@
 
 #include "platform/runtime/window_system.h"
 #include "platform/win32/font_store.h"
+#include "platform/win32/form_accessible.h"
 #include "platform/win32/picture_store.h"
 #include "platform/win32/tool_tip_class.h"
 
@@ -22,6 +23,7 @@ class Win32WindowSystem final : public WindowSystem {
     const PictureStore& pictures() const { return pictures_; }
 
   private:
+    ComApartment apartment_;
     PictureStore pictures_;
     FontStore fonts_;
     ToolTipClass toolTips_;
