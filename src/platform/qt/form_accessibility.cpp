@@ -10,19 +10,8 @@
 namespace platform {
 
 std::vector<const PointerControl*> FormAccessibility::controls() const {
-    std::vector<const PointerControl*> reached;
     const Form* form = window_->form();
-    if (form != nullptr) {
-        for (const Control* control : form->controls()) {
-            if (control->takesPointer()) {
-                const auto* pointerControl = static_cast<const PointerControl*>(control);
-                if (form->reachablePoint(*pointerControl)) {
-                    reached.push_back(pointerControl);
-                }
-            }
-        }
-    }
-    return reached;
+    return form != nullptr ? form->reachableControls() : std::vector<const PointerControl*>{};
 }
 
 QAccessibleInterface* FormAccessibility::interfaceFor(const PointerControl& control) {

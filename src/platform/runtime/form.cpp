@@ -187,6 +187,19 @@ std::optional<std::pair<int, int>> Form::reachablePoint(const PointerControl& co
     return std::nullopt;
 }
 
+std::vector<const PointerControl*> Form::reachableControls() const {
+    std::vector<const PointerControl*> reached;
+    for (const Control* control : stack_) {
+        if (control->takesPointer()) {
+            const auto* pointerControl = static_cast<const PointerControl*>(control);
+            if (reachablePoint(*pointerControl)) {
+                reached.push_back(pointerControl);
+            }
+        }
+    }
+    return reached;
+}
+
 std::optional<std::string> Form::toolTipAt(int x, int y) const {
     const PointerControl* control = controlAt(x, y);
     if (control == nullptr || control->ToolTipText.get().empty()) {

@@ -93,6 +93,8 @@ class Form : public PropertyOwner {
     // A point where the pointer reaches the control, its centre if it can;
     // none while it is hidden or covered all over.
     std::optional<std::pair<int, int>> reachablePoint(const PointerControl& control) const;
+    // The labels and images the pointer reaches now, front to back.
+    std::vector<const PointerControl*> reachableControls() const;
     std::optional<std::string> toolTipAt(int x, int y) const;
     // The label whose captions assistive technology hears, if the form has one.
     const Label* statusLine() const;
