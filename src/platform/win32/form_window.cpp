@@ -1,5 +1,7 @@
 #include "platform/win32/form_window.h"
 
+#include <algorithm>
+#include <array>
 #include <stdexcept>
 
 #include "platform/runtime/mouse.h"
@@ -31,6 +33,21 @@ int shiftCode(WPARAM keys) {
     return ((keys & MK_SHIFT) != 0 ? kShiftMask : 0) | ((keys & MK_CONTROL) != 0 ? kCtrlMask : 0) |
            (held(VK_MENU) ? kAltMask : 0);
 }
+
+// The three buttons the form knows, pressed and let go.
+struct ButtonMessage {
+    UINT message;
+    int button;
+    bool down;
+};
+constexpr std::array kButtonMessages{
+    ButtonMessage{WM_LBUTTONDOWN, kLeftButton, true},
+    ButtonMessage{WM_LBUTTONUP, kLeftButton, false},
+    ButtonMessage{WM_RBUTTONDOWN, kRightButton, true},
+    ButtonMessage{WM_RBUTTONUP, kRightButton, false},
+    ButtonMessage{WM_MBUTTONDOWN, kMiddleButton, true},
+    ButtonMessage{WM_MBUTTONUP, kMiddleButton, false},
+};
 
 int buttonsCode(WPARAM keys) {
     return ((keys & MK_LBUTTON) != 0 ? kLeftButton : 0) |
@@ -230,30 +247,21 @@ LRESULT FormWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         toolTipAsked_ = true;
         createToolTip();
     }
+    const auto* const button = std::ranges::find(kButtonMessages, message, &ButtonMessage::message);
+    if (button != kButtonMessages.end()) {
+        if (button->down) {
+            onButtonDown(button->button, lParam, wParam);
+        } else {
+            onButtonUp(button->button, lParam, wParam);
+        }
+        return 0;
+    }
     switch (message) {
         case WM_PAINT:
             onPaint();
             return 0;
         case WM_ERASEBKGND:
             return 1;  // the paint covers every pixel
-        case WM_LBUTTONDOWN:
-            onButtonDown(kLeftButton, lParam, wParam);
-            return 0;
-        case WM_RBUTTONDOWN:
-            onButtonDown(kRightButton, lParam, wParam);
-            return 0;
-        case WM_MBUTTONDOWN:
-            onButtonDown(kMiddleButton, lParam, wParam);
-            return 0;
-        case WM_LBUTTONUP:
-            onButtonUp(kLeftButton, lParam, wParam);
-            return 0;
-        case WM_RBUTTONUP:
-            onButtonUp(kRightButton, lParam, wParam);
-            return 0;
-        case WM_MBUTTONUP:
-            onButtonUp(kMiddleButton, lParam, wParam);
-            return 0;
         case WM_XBUTTONDOWN:
         case WM_XBUTTONUP:
             return TRUE;  // a mouse's back and forward buttons are not the form's
