@@ -206,6 +206,13 @@ void FormWindow::moveEvent(QMoveEvent* event) {
         lastReport_ && lastReport_->client == geometry().topLeft() && lastReport_->asked;
     form_->frameTold(frameMarginsOf(*this));
     if (asked) {
+        // A busy window manager may report a move after newer ones were asked,
+        // and goes on to carry them out: the widget must not think itself at
+        // the older place, or a step back to it would ask for nothing.
+        if (!placesAsked_.empty()) {
+            const QScopedValueRollback<bool> asking(asking_, true);
+            setGeometry(QRect(placesAsked_.back().client, size()));
+        }
         return;
     }
     if (pointerButtonHeldElsewhere(buttonsHeldHere_)) {
