@@ -86,13 +86,6 @@ class AccessibilityTest : public MainWindowTest {
     HRESULT press(const std::string& name) {
         return client()->accDoDefaultAction(childId(childNamed(name)));
     }
-
-    static void nextTurn() {
-        MSG message{};
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE) != 0) {
-            DispatchMessageW(&message);
-        }
-    }
 };
 
 // The same names and roles as on Linux at the same moments; nothing out of
