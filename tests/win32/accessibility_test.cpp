@@ -1,5 +1,6 @@
 #include <oleacc.h>
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -75,12 +76,9 @@ class AccessibilityTest : public MainWindowTest {
 
     long childNamed(const std::string& name) {
         const auto lines = tree();
-        for (std::size_t i = 0; i < lines.size(); ++i) {
-            if (lines[i].starts_with(name + "|")) {
-                return static_cast<long>(i) + 1;
-            }
-        }
-        return 0;
+        const auto named = std::ranges::find_if(
+            lines, [&name](const std::string& line) { return line.starts_with(name + "|"); });
+        return named != lines.end() ? static_cast<long>(named - lines.begin()) + 1 : 0;
     }
 
     HRESULT press(const std::string& name) {
