@@ -1,6 +1,7 @@
 #include <oleacc.h>
 
 #include <algorithm>
+#include <array>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -93,15 +94,11 @@ TEST_F(AccessibilityTest, childrenAreNamedAsOnLinuxWhereThePointerReachesThem) {
     BSTR name = nullptr;
     window->get_accName(childId(CHILDID_SELF), &name);
     EXPECT_EQ(taken(name), principal().Caption.get());
-    long x = 0;
-    long y = 0;
-    long width = 0;
-    long height = 0;
-    window->accLocation(&x, &y, &width, &height, childId(childNamed("INICIAR")));
+    std::array<long, 4> place{};  // x, y, width, height
+    window->accLocation(&place[0], &place[1], &place[2], &place[3], childId(childNamed("INICIAR")));
     POINT origin{};
     ClientToScreen(hwndOf(principal()), &origin);
-    EXPECT_EQ((std::vector<long>{x - origin.x, y - origin.y, width, height}),
-              (std::vector<long>{16, 120, 153, 25}));
+    EXPECT_EQ(place, (std::array<long, 4>{origin.x + 16, origin.y + 120, 153, 25}));
 
     rt.random.script({0.1F});  // the rock, beaten by the paper
     click(c().lblPlay[0]);
