@@ -31,11 +31,6 @@ struct QtProgram : ProgramRun {
     static Drawing drawnAtScaleTwo(const platform::Form& form) {
         return drawingOf(platform::renderForm(form, 2.0));
     }
-    static void pressAt(platform::Form& form, int x, int y) {
-        form.mouseDown(x, y, platform::kLeftButton, 0);
-    }
-    static void hoverAt(platform::Form& form, int x, int y) { form.mouseMove(x, y, 0, 0); }
-    static void click(const platform::Control& control) { testing_support::click(control); }
     static std::set<platform::Color> logoColours() {
         const Drawing logo = drawingOf(QImage(QStringLiteral(":/pictures/logo.bmp")));
         return {logo.colours().begin(), logo.colours().end()};

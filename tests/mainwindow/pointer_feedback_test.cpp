@@ -1,5 +1,7 @@
 #include <functional>
+#include <initializer_list>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -70,42 +72,31 @@ TEST_F(PointerFeedbackTest, eachMoveLeavesTheHoverStateOfItsTable) {
 }
 
 // Any button borders what it presses until it is let go, wherever (for a
-// label, its panel).
+// label, its panel); back and forward buttons press and capture nothing.
 TEST_F(PointerFeedbackTest, pressBordersComeWithAnyButtonAndGoAtTheRelease) {
-    const auto [playX, playY] = centreOf(c().lblPlay[0]);
-    principal().mouseDown(playX, playY, platform::kLeftButton, 0);
-    EXPECT_EQ(c().lblPlay[1].BorderStyle.get(), kFixedSingle);
-    principal().mouseUp(playX, playY, platform::kLeftButton, 0);
-    EXPECT_EQ(c().lblPlay[1].BorderStyle.get(), kNoBorder);
-    const platform::PixelRect panel = c().lblPlay[1].pixelRect();
-    principal().mouseDown(panel.x + 3, panel.y + 3, platform::kLeftButton, 0);  // label gone
-    EXPECT_EQ(c().lblPlay[1].BorderStyle.get(), kNoBorder);
-    principal().mouseUp(panel.x + 3, panel.y + 3, platform::kLeftButton, 0);
-
     int borderAtRestart = -1;
     c().lblReset.onClick = [&](int /*index*/) { borderAtRestart = c().lblReset[1].BorderStyle; };
+    const auto [playX, playY] = centreOf(c().lblPlay[0]);
     const auto [resetX, resetY] = centreOf(c().lblReset[0]);
-    principal().mouseDown(resetX, resetY, platform::kMiddleButton, 0);
-    EXPECT_EQ(c().lblReset[1].BorderStyle.get(), kFixedSingle);
-    EXPECT_EQ(c().lblReset[0].BorderStyle.get(), kNoBorder);
-    principal().mouseUp(resetX, resetY, platform::kMiddleButton, 0);
-    EXPECT_EQ(borderAtRestart, kNoBorder);
-
-    principal().mouseDown(132, 70, platform::kRightButton, 0);  // on imgOpt(1)
-    EXPECT_EQ(c().imgOpt[1].BorderStyle.get(), kFixedSingle);
-    principal().mouseUp(132, 70, platform::kRightButton, 0);
-    EXPECT_EQ(c().imgOpt[1].BorderStyle.get(), kNoBorder);
-
     const auto [x, y] = centreOf(c().Image1);
-    principal().mouseDown(x, y, platform::kLeftButton, 0);
-    EXPECT_EQ(c().Image1.BorderStyle.get(), kFixedSingle);
-    principal().mouseUp(-50, 900, platform::kLeftButton, 0);  // outside the window
-    EXPECT_EQ(c().Image1.BorderStyle.get(), kNoBorder);
-
-    // Back and forward buttons press and capture nothing.
-    principal().mouseDown(x, y, 8, 0);
-    principal().mouseUp(x, y, 8, 0);
-    EXPECT_EQ(c().Image1.BorderStyle.get(), kNoBorder);
+    const platform::PixelRect panel = c().lblPlay[1].pixelRect();
+    for (const auto& [atX, atY, button, pressed, held, upX, upY] : std::initializer_list<
+             std::tuple<int, int, int, const platform::PointerControl*, int, int, int>>{
+             {playX, playY, platform::kLeftButton, &c().lblPlay[1], kFixedSingle, playX, playY},
+             {panel.x + 3, panel.y + 3, platform::kLeftButton, &c().lblPlay[1], kNoBorder,
+              panel.x + 3, panel.y + 3},  // the label gone
+             {resetX, resetY, platform::kMiddleButton, &c().lblReset[1], kFixedSingle, resetX,
+              resetY},
+             {132, 70, platform::kRightButton, &c().imgOpt[1], kFixedSingle, 132, 70},
+             {x, y, platform::kLeftButton, &c().Image1, kFixedSingle, -50, 900},
+             {x, y, 8, &c().Image1, kNoBorder, x, y}}) {
+        principal().mouseDown(atX, atY, button, 0);
+        EXPECT_EQ(pressed->BorderStyle.get(), held) << atX << "," << atY;
+        EXPECT_EQ(c().lblReset[0].BorderStyle.get(), kNoBorder);
+        principal().mouseUp(upX, upY, button, 0);
+        EXPECT_EQ(pressed->BorderStyle.get(), kNoBorder) << atX << "," << atY;
+    }
+    EXPECT_EQ(borderAtRestart, kNoBorder);
     moveTo(c().lblGame);
     EXPECT_EQ(hover(), "");
 }

@@ -1,12 +1,7 @@
 #!/usr/bin/env bash
-# The Windows downloads. The zip holds the shipped program, without symbols,
-# and the read-me (resources.sh checks the installer's icon and version record).
-# Under Wine, in a Wine prefix made for this test and removed after, a silent
-# install puts the program, the Start-menu shortcut (with the game's icon) and
-# the "Installed apps" entry in place, the game starts from the shortcut and
-# its "x" ends it, and an uninstall, silent and then by its buttons, leaves the
-# user's folders (temporary files included) and the registry's list of apps
-# as they were before the install.
+# The Windows downloads: the zip as shipped; under Wine, the installer, the game
+# started from its shortcut and both uninstalls, which leave no trace (resources.sh
+# checks the installer's icon and version record).
 # Usage: windows_downloads.sh SETUP.exe PORTABLE.zip SHIPPED-zumbilo.exe
 # shellcheck source-path=SCRIPTDIR
 here=$(dirname "$0")

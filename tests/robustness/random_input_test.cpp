@@ -10,15 +10,6 @@
 struct QtInput : ProgramRun {
     static constexpr std::uint64_t kEvents = 200000;
 
-    static void mouseMove(platform::Form& form, int x, int y, int buttons, int keys) {
-        form.mouseMove(x, y, buttons, keys);
-    }
-    static void mouseDown(platform::Form& form, int x, int y, int button, int keys) {
-        form.mouseDown(x, y, button, keys);
-    }
-    static void mouseUp(platform::Form& form, int x, int y, int button, int keys) {
-        form.mouseUp(x, y, button, keys);
-    }
     static void keyPress(const platform::Form& form, int code, int keys) {
         Qt::KeyboardModifiers held;
         held.setFlag(Qt::ShiftModifier, (keys & platform::kShiftMask) != 0);

@@ -1,5 +1,6 @@
 #include <algorithm>
-#include <ostream>
+#include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <tuple>
 
@@ -42,45 +43,33 @@ TEST_F(SequenceTest, everyTickOfTheTitleFadeAndTheBands) {
     EXPECT_EQ(s().Shape3.BorderColor.get(), kCrossingRed);
 }
 
-struct ExitPress {
-    const char* name;
-    std::int64_t at;  // ms after the load
-    int button;
-    int releaseDx, releaseDy;  // from the press
-};
-void PrintTo(const ExitPress& press, std::ostream* out) {
-    *out << press.name;
-}
-
-class ExitLabelTest : public ProgramTest, public ::testing::WithParamInterface<ExitPress> {};
-
 // Any moment, any button let go anywhere: a grey box while held, and the click
 // ends the program before the main window shows.
-TEST_P(ExitLabelTest, anyPressEndsTheProgramAndTheMainWindowIsNeverShown) {
-    const ExitPress press = GetParam();
-    const auto [x, y] = centreOf(s().lblEsc);
-    rt.clock.advance(press.at);
-    EXPECT_EQ(s().lblEsc.BackStyle.get(), platform::kTransparent);
-    inicio().mouseDown(x, y, press.button, 0);
-    rt.clock.advance(200);
-    EXPECT_EQ(s().lblEsc.BackStyle.get(), platform::kOpaque);
-    EXPECT_FALSE(rt.process.ended);
-    inicio().mouseUp(x + press.releaseDx, y + press.releaseDy, press.button, 0);
-    EXPECT_EQ(s().lblEsc.BackStyle.get(), platform::kTransparent);
-    EXPECT_TRUE(rt.process.ended);
-
-    rt.clock.advance(5000);
-    EXPECT_FALSE(mainShown());
+TEST(ExitLabelTest, anyPressEndsTheProgramAndTheMainWindowIsNeverShown) {
+    // The moment after the load in ms, the button, where it is let go from the press.
+    for (const auto& [at, button, releaseDx, releaseDy] :
+         std::initializer_list<std::tuple<std::int64_t, int, int, int>>{
+             {0, platform::kLeftButton, 0, 0},
+             {500, platform::kMiddleButton, 0, 0},      // mid-fade
+             {1030, platform::kRightButton, 0, 0},      // as the square shows
+             {1500, platform::kLeftButton, -100, 100},  // in the pause
+             {1529, platform::kLeftButton, 0, 0}}) {    // 1 ms before the hand-off
+        SCOPED_TRACE(at);
+        ProgramRun program;
+        const auto& esc = program.s().lblEsc;
+        const auto [x, y] = centreOf(esc);
+        program.rt.clock.advance(at);
+        EXPECT_EQ(esc.BackStyle.get(), platform::kTransparent);
+        program.inicio().mouseDown(x, y, button, 0);
+        program.rt.clock.advance(200);
+        EXPECT_EQ(esc.BackStyle.get(), platform::kOpaque);
+        EXPECT_FALSE(program.rt.process.ended);
+        program.inicio().mouseUp(x + releaseDx, y + releaseDy, button, 0);
+        EXPECT_EQ(esc.BackStyle.get(), platform::kTransparent);
+        EXPECT_TRUE(program.rt.process.ended);
+        program.rt.clock.advance(5000);
+        EXPECT_FALSE(program.mainShown());
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    AnyMomentAnyButton, ExitLabelTest,
-    ::testing::Values(
-        ExitPress{"atLoad_leftButton", 0, platform::kLeftButton, 0, 0},
-        ExitPress{"midFade_middleButton", 500, platform::kMiddleButton, 0, 0},
-        ExitPress{"asTheSquareShows_rightButton", 1030, platform::kRightButton, 0, 0},
-        ExitPress{"inThePause_leftButtonLetGoElsewhere", 1500, platform::kLeftButton, -100, 100},
-        ExitPress{"letGo1msBeforeTheHandOff_leftButton", 1529, platform::kLeftButton, 0, 0}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

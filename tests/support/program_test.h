@@ -27,6 +27,18 @@ struct ProgramRun : testing_support::ProgramOn<platform::QtWindowSystem> {
     // Ticks of the start-up sequence's timers.
     void sequenceTicks(int n) { rt.clock.advance(30LL * n); }
     void key(int code) { lastKeyResult = principal().keyPress(code); }
+    // As Qt's windows hand the pointer to the forms, for the tests that every
+    // window system passes alike.
+    static void mouseMove(platform::Form& form, int x, int y, int buttons, int keys) {
+        form.mouseMove(x, y, buttons, keys);
+    }
+    static void mouseDown(platform::Form& form, int x, int y, int button, int keys) {
+        form.mouseDown(x, y, button, keys);
+    }
+    static void mouseUp(platform::Form& form, int x, int y, int button, int keys) {
+        form.mouseUp(x, y, button, keys);
+    }
+    static void click(const platform::Control& control) { testing_support::click(control); }
 
     // Unloaded and loaded in one handler, as a restart does.
     void reload(platform::Form& form) {

@@ -56,7 +56,7 @@ TYPED_TEST_P(MainWindowPixels, handsFillTheirSquaresInFrontOfThePanelsAndAPressB
     this->key('7');
     this->ticks(6);
     const platform::PixelRect mine = c.Image1.pixelRect();
-    this->pressAt(this->principal(), mine.x + 70, mine.y + 70);
+    this->mouseDown(this->principal(), mine.x + 70, mine.y + 70, platform::kLeftButton, 0);
     const Drawing image = this->drawn(this->principal());
     for (const platform::Image* hand : {&c.Image1, &c.Image2}) {
         const platform::PixelRect r = hand->pixelRect();
@@ -85,7 +85,7 @@ TYPED_TEST_P(MainWindowPixels, hoveredOptionPictureTurnsGreyWhereWhiteAndStaysBl
     this->click(c.lblPlay[0]);
     const Drawing plain = this->drawn(this->principal());
     const platform::PixelRect r = c.imgOpt[1].pixelRect();
-    this->hoverAt(this->principal(), r.x + r.width / 2, r.y + r.height / 2);
+    this->mouseMove(this->principal(), r.x + r.width / 2, r.y + r.height / 2, 0, 0);
     const Drawing hovered = this->drawn(this->principal());
 
     int greyed = 0;

@@ -1,5 +1,7 @@
 #include <oleacc.h>
 
+#include <algorithm>
+#include <array>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -75,23 +77,13 @@ class AccessibilityTest : public MainWindowTest {
 
     long childNamed(const std::string& name) {
         const auto lines = tree();
-        for (std::size_t i = 0; i < lines.size(); ++i) {
-            if (lines[i].starts_with(name + "|")) {
-                return static_cast<long>(i) + 1;
-            }
-        }
-        return 0;
+        const auto named = std::ranges::find_if(
+            lines, [&name](const std::string& line) { return line.starts_with(name + "|"); });
+        return named != lines.end() ? static_cast<long>(named - lines.begin()) + 1 : 0;
     }
 
     HRESULT press(const std::string& name) {
         return client()->accDoDefaultAction(childId(childNamed(name)));
-    }
-
-    static void nextTurn() {
-        MSG message{};
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE) != 0) {
-            DispatchMessageW(&message);
-        }
     }
 };
 
@@ -102,15 +94,11 @@ TEST_F(AccessibilityTest, childrenAreNamedAsOnLinuxWhereThePointerReachesThem) {
     BSTR name = nullptr;
     window->get_accName(childId(CHILDID_SELF), &name);
     EXPECT_EQ(taken(name), principal().Caption.get());
-    long x = 0;
-    long y = 0;
-    long width = 0;
-    long height = 0;
-    window->accLocation(&x, &y, &width, &height, childId(childNamed("INICIAR")));
+    std::array<long, 4> place{};  // x, y, width, height
+    window->accLocation(&place[0], &place[1], &place[2], &place[3], childId(childNamed("INICIAR")));
     POINT origin{};
     ClientToScreen(hwndOf(principal()), &origin);
-    EXPECT_EQ((std::vector<long>{x - origin.x, y - origin.y, width, height}),
-              (std::vector<long>{16, 120, 153, 25}));
+    EXPECT_EQ(place, (std::array<long, 4>{origin.x + 16, origin.y + 120, 153, 25}));
 
     rt.random.script({0.1F});  // the rock, beaten by the paper
     click(c().lblPlay[0]);

@@ -1,4 +1,6 @@
+#include <initializer_list>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -8,21 +10,16 @@ namespace {
 
 // Any of the three buttons clicks; a mouse's back and forward buttons do not.
 TEST(ButtonTest, everyButtonButBackAndForwardClicks) {
-    struct Case {
-        const char* name;
-        UINT down;
-        UINT up;
-        WPARAM held;
-        bool clicks;
-    };
-    for (const Case& button : {Case{"left", WM_LBUTTONDOWN, WM_LBUTTONUP, MK_LBUTTON, true},
-                               Case{"right", WM_RBUTTONDOWN, WM_RBUTTONUP, MK_RBUTTON, true},
-                               Case{"middle", WM_MBUTTONDOWN, WM_MBUTTONUP, MK_MBUTTON, true},
-                               Case{"back", WM_XBUTTONDOWN, WM_XBUTTONUP, MK_XBUTTON1, false}}) {
-        SCOPED_TRACE(button.name);
+    for (const auto& [down, up, held, clicks] :
+         std::initializer_list<std::tuple<UINT, UINT, WPARAM, bool>>{
+             {WM_LBUTTONDOWN, WM_LBUTTONUP, MK_LBUTTON, true},
+             {WM_RBUTTONDOWN, WM_RBUTTONUP, MK_RBUTTON, true},
+             {WM_MBUTTONDOWN, WM_MBUTTONUP, MK_MBUTTON, true},
+             {WM_XBUTTONDOWN, WM_XBUTTONUP, MK_XBUTTON1, false}}) {
+        SCOPED_TRACE(down);
         HandedOver program;
-        program.press(program.c().lblPlay[0], button.down, button.up, button.held);
-        EXPECT_EQ(program.c().imgOpt[0].Visible.get(), button.clicks);
+        program.press(program.c().lblPlay[0], down, up, held);
+        EXPECT_EQ(program.c().imgOpt[0].Visible.get(), clicks);
         EXPECT_EQ(GetCapture(), nullptr);
     }
 }
@@ -30,22 +27,19 @@ TEST(ButtonTest, everyButtonButBackAndForwardClicks) {
 // A digit chooses a figure, unless Ctrl, Alt or the Windows key makes it a
 // shortcut; AltGr (the right Alt with the left Ctrl) types characters.
 TEST(KeyTest, digitChoosesAFigureUnlessItIsAShortcut) {
-    struct Case {
-        const char* name;
-        std::vector<int> held;
-        bool chooses;
-    };
-    for (const Case& keys :
-         {Case{"plain", {}, true}, Case{"ctrl", {VK_CONTROL, VK_LCONTROL}, false},
-          Case{"alt", {VK_MENU, VK_LMENU}, false}, Case{"windows", {VK_LWIN}, false},
-          Case{"altgr", {VK_CONTROL, VK_LCONTROL, VK_MENU, VK_RMENU}, true}}) {
-        SCOPED_TRACE(keys.name);
+    for (const auto& [held, chooses] : std::initializer_list<std::pair<std::vector<int>, bool>>{
+             {{}, true},
+             {{VK_CONTROL, VK_LCONTROL}, false},
+             {{VK_MENU, VK_LMENU}, false},
+             {{VK_LWIN}, false},
+             {{VK_CONTROL, VK_LCONTROL, VK_MENU, VK_RMENU}, true}}) {  // AltGr
+        SCOPED_TRACE(::testing::PrintToString(held));
         HandedOver program;
         program.click(program.c().lblPlay[0]);
-        Win32Program::holdKeys(keys.held);
+        Win32Program::holdKeys(held);
         program.key(L'8');
-        EXPECT_EQ(program.c().tmrHands.Enabled.get(), keys.chooses);
-        EXPECT_EQ(program.c().Image1.Visible.get(), keys.chooses);
+        EXPECT_EQ(program.c().tmrHands.Enabled.get(), chooses);
+        EXPECT_EQ(program.c().Image1.Visible.get(), chooses);
     }
 }
 

@@ -30,12 +30,6 @@ struct Win32DrawnProgram : Win32Program {
     static Drawing drawnAtScaleTwo(const platform::Form& form) {
         return drawingOf(platform::win32::renderForm(form, platform::win32::DpiScale(192)));
     }
-    static void pressAt(const platform::Form& form, int x, int y) {
-        send(form, WM_LBUTTONDOWN, MK_LBUTTON, x, y);
-    }
-    static void hoverAt(const platform::Form& form, int x, int y) {
-        send(form, WM_MOUSEMOVE, 0, x, y);
-    }
     std::set<platform::Color> logoColours() {
         const Drawing logo = drawingOf(rt.windows.pictures().image(s().Image1.Picture, 241, 241));
         return {logo.colours().begin(), logo.colours().end()};

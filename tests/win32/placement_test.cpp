@@ -1,5 +1,6 @@
 #include <array>
 #include <string>
+#include <utility>
 
 #include "platform/win32/wide.h"
 #include "win32_program_test.h"
@@ -12,16 +13,22 @@ RECT outerOf(HWND window) {
     return r;
 }
 
-SIZE clientSizeOf(HWND window) {
+std::pair<long, long> placeOf(HWND window) {
+    const RECT r = outerOf(window);
+    return {r.left, r.top};
+}
+
+std::pair<long, long> clientSizeOf(HWND window) {
     RECT r{};
     GetClientRect(window, &r);
     return {r.right, r.bottom};
 }
 
-// Where a frame of this size is centred on the work area of the monitor
-// under the pointer.
-POINT centred(const platform::WindowSystem& windows, const RECT& outer) {
+// Where the window's frame is centred on the work area of the monitor under
+// the pointer.
+std::pair<long, long> centred(const platform::WindowSystem& windows, HWND window) {
     const platform::PixelRect area = windows.screenArea();
+    const RECT outer = outerOf(window);
     return {area.x + (area.width - (outer.right - outer.left)) / 2,
             area.y + (area.height - (outer.bottom - outer.top)) / 2};
 }
@@ -33,12 +40,8 @@ TEST_F(PlacementTest, startupWindowIsABorderlessPopupCentredOnTheWorkArea) {
     auto* const window = hwndOf(inicio());
     const auto style = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE));
     EXPECT_EQ(style & (WS_POPUP | WS_CAPTION | WS_THICKFRAME), static_cast<DWORD>(WS_POPUP));
-    const SIZE client = clientSizeOf(window);
-    EXPECT_EQ(client.cx, 521);
-    EXPECT_EQ(client.cy, 297);
-    const RECT outer = outerOf(window);
-    EXPECT_EQ(outer.left, centred(rt.windows, outer).x);
-    EXPECT_EQ(outer.top, centred(rt.windows, outer).y);
+    EXPECT_EQ(clientSizeOf(window), std::pair(521L, 297L));
+    EXPECT_EQ(placeOf(window), centred(rt.windows, window));
 }
 
 // The main window: a title bar with its caption and icon that closes and
@@ -55,19 +58,15 @@ TEST_F(PlacementTest, mainWindowIsCentredByItsFrameThenSlidesStepByStep) {
     EXPECT_EQ(platform::win32::narrow(caption.data()), "ZUMBILO");
     EXPECT_NE(SendMessageW(window, WM_GETICON, ICON_BIG, 0), 0);
     EXPECT_NE(SendMessageW(window, WM_GETICON, ICON_SMALL, 0), 0);
-    EXPECT_EQ(clientSizeOf(window).cx, 417);
-    EXPECT_EQ(clientSizeOf(window).cy, 225);
+    EXPECT_EQ(clientSizeOf(window), std::pair(417L, 225L));
 
-    const RECT outer = outerOf(window);
-    const POINT place = centred(rt.windows, outer);
-    EXPECT_EQ(outer.left, place.x);
-    EXPECT_EQ(outer.top, place.y);
+    const auto [x, y] = centred(rt.windows, window);
+    EXPECT_EQ(placeOf(window), std::pair(x, y));
     for (const int offset : {-4, -8, -12, -16, -20, -24, -16, -16}) {
         rt.clock.advance(20);
-        EXPECT_EQ(outerOf(window).top, place.y + offset);
-        EXPECT_EQ(outerOf(window).left, place.x);
+        EXPECT_EQ(placeOf(window), std::pair(x, y + offset));
     }
-    EXPECT_EQ(principal().Top.get(), platform::toTwips(place.y - 16));
+    EXPECT_EQ(principal().Top.get(), platform::toTwips(static_cast<int>(y) - 16));
 }
 
 // Where the player moves the window is where the later steps start from; a
@@ -76,21 +75,20 @@ TEST_F(PlacementTest, theSlideGoesOnFromWhereThePlayerMovedTheWindowOnly) {
     handOff();
     rt.clock.advance(20);
     auto* const window = hwndOf(principal());
-    const RECT before = outerOf(window);
-    const auto moveTo = [window](int x, int y) {
-        SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const auto [left, top] = placeOf(window);
+    const auto moveTo = [window](long x, long y) {
+        SetWindowPos(window, nullptr, static_cast<int>(x), static_cast<int>(y), 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     };
-    moveTo(before.left - 30, before.top + 4);  // late: the window's place before the first step
+    moveTo(left - 30, top + 4);  // late: the window's place before the first step
     rt.clock.advance(20);
-    EXPECT_EQ(outerOf(window).left, before.left);
-    EXPECT_EQ(outerOf(window).top, before.top - 4);
+    EXPECT_EQ(placeOf(window), std::pair(left, top - 4));
 
     SendMessageW(window, WM_ENTERSIZEMOVE, 0, 0);
-    moveTo(before.left + 100, before.top + 50);
+    moveTo(left + 100, top + 50);
     SendMessageW(window, WM_EXITSIZEMOVE, 0, 0);
     rt.clock.advance(20);
-    EXPECT_EQ(outerOf(window).left, before.left + 100);
-    EXPECT_EQ(outerOf(window).top, before.top + 50 - 4);
+    EXPECT_EQ(placeOf(window), std::pair(left + 100, top + 50 - 4));
 }
 
 // Dragged onto a monitor scaled to 150 %, the window grows by half and a
@@ -102,8 +100,7 @@ TEST_F(PlacementTest, atOneAndAHalfScaleTheWindowGrowsAndClicksLandOnTheirContro
     RECT suggested = outerOf(window);
     // NOLINTNEXTLINE(cppcoreguidelines-pro-type-reinterpret-cast): as the system sends it
     SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
-    EXPECT_EQ(clientSizeOf(window).cx, 625);
-    EXPECT_EQ(clientSizeOf(window).cy, 337);
+    EXPECT_EQ(clientSizeOf(window), std::pair(625L, 337L));
     const platform::PixelRect rock = c().imgOpt[2].pixelRect();
     const int x = (rock.x + rock.width / 2) * 3 / 2;
     const int y = (rock.y + rock.height / 2) * 3 / 2;
