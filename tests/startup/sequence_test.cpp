@@ -47,14 +47,14 @@ TEST_F(SequenceTest, everyTickOfTheTitleFadeAndTheBands) {
 // ends the program before the main window shows.
 TEST(ExitLabelTest, anyPressEndsTheProgramAndTheMainWindowIsNeverShown) {
     // The moment after the load in ms, the button, where it is let go from the press.
-    for (const auto& [at, button, releaseDx, releaseDy] :
-         std::initializer_list<std::tuple<std::int64_t, int, int, int>>{
-             {0, platform::kLeftButton, 0, 0},
-             {500, platform::kMiddleButton, 0, 0},      // mid-fade
-             {1030, platform::kRightButton, 0, 0},      // as the square shows
-             {1500, platform::kLeftButton, -100, 100},  // in the pause
-             {1529, platform::kLeftButton, 0, 0}}) {    // 1 ms before the hand-off
-        SCOPED_TRACE(at);
+    for (const auto& [name, at, button, releaseDx, releaseDy] :
+         std::initializer_list<std::tuple<const char*, std::int64_t, int, int, int>>{
+             {"atLoad_leftButton", 0, platform::kLeftButton, 0, 0},
+             {"midFade_middleButton", 500, platform::kMiddleButton, 0, 0},
+             {"asTheSquareShows_rightButton", 1030, platform::kRightButton, 0, 0},
+             {"inThePause_leftButtonLetGoElsewhere", 1500, platform::kLeftButton, -100, 100},
+             {"letGo1msBeforeTheHandOff_leftButton", 1529, platform::kLeftButton, 0, 0}}) {
+        SCOPED_TRACE(name);
         ProgramRun program;
         const auto& esc = program.s().lblEsc;
         const auto [x, y] = centreOf(esc);
