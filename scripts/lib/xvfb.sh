@@ -83,6 +83,7 @@ window_geometry() {
   xwininfo -id "$1" | awk '/Absolute upper-left|^ *(Width|Height):/ { v = v s $NF; s = " " } END { print v }'
 }
 
-# Clicks window $1 at its pixel $2 $3. No --sync: it waits for a motion, and
-# none comes when the pointer is already there.
-click_in() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
+# Clicks window $1 at its pixel $2 $3, times SCALE (a Windows program at 192
+# dpi: 2). No --sync: it waits for a motion, and none comes when the pointer
+# is already there.
+click_in() { xdotool mousemove --window "$1" $(($2 * ${SCALE:-1})) $(($3 * ${SCALE:-1})) click 1; }

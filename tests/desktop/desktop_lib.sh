@@ -105,14 +105,14 @@ expect_centred() {
 # The start-up window shown within $4 ms (4 s if not given), alone, borderless, 521 x 297 and
 # centred on the area $1 give or take $2 pixels; at least 1.5 s later the main window, 417 x 225
 # in a frame with a title bar, the start-up window gone within 1 s, the frame at rest 16 pixels
-# above the centre give or take $3 (or $2). Sets startup_frame, main, main_frame and handed_over
-# (ms between the two windows seen).
+# above the centre give or take $3 (or $2); sizes and distances times SCALE. Sets startup_frame,
+# main, main_frame and handed_over (ms between the two windows seen).
 expect_both_windows_centred() {
-  local startup seen
+  local startup seen s=${SCALE:-1}
   startup=$(wait_for_window Form1 "${4:-4000}")
   seen=$(now_ms)
   gone ZUMBILO || fail "main window shown with the start-up window"
-  [[ $(window_geometry "$startup") == *" 521 297" ]] || fail "start-up window at $(window_geometry "$startup")"
+  [[ $(window_geometry "$startup") == *" $((521 * s)) $((297 * s))" ]] || fail "start-up window at $(window_geometry "$startup")"
   expect_centred "start-up window" "$startup" "$1" 0 "$2"
   startup_frame=$(frame_geometry "$startup")
   [[ $startup_frame == "$(window_geometry "$startup")" ]] || fail "the start-up window has a border: $startup_frame"
@@ -120,17 +120,17 @@ expect_both_windows_centred() {
   handed_over=$(($(now_ms) - seen))
   ((handed_over >= 1500)) || fail "main window ${handed_over} ms after the start-up window"
   wait_for_no_window Form1 1000
-  [[ $(window_geometry "$main") == *" 417 225" ]] || fail "main window at $(window_geometry "$main")"
-  expect_centred "main window's frame" "$main" "$1" 16 "${3:-$2}"
+  [[ $(window_geometry "$main") == *" $((417 * s)) $((225 * s))" ]] || fail "main window at $(window_geometry "$main")"
+  expect_centred "main window's frame" "$main" "$1" $((16 * s)) "${3:-$2}"
   main_frame=$(frame_geometry "$main")
-  ((${main_frame##* } > 225)) || fail "the main window has no title bar: frame $main_frame"
+  ((${main_frame##* } > 225 * s)) || fail "the main window has no title bar: frame $main_frame"
 }
 
-# The screen rectangle "x y width height" of window $1's client rectangle $2 $3 $4 $5.
+# The screen rectangle "x y width height" of window $1's client rectangle $2 $3 $4 $5, times SCALE.
 in_window() {
-  local x y
+  local x y s=${SCALE:-1}
   read -r x y _ <<<"$(window_geometry "$1")"
-  echo "$(($2 + x)) $(($3 + y)) $4 $5"
+  echo "$(($2 * s + x)) $(($3 * s + y)) $(($4 * s)) $(($5 * s))"
 }
 # A digest of the main window's status strip.
 # shellcheck disable=SC2046 # four numbers

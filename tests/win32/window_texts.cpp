@@ -1,7 +1,8 @@
 // Prints what a shown top-level window says, for the real-window tests under
 // Wine, which cannot read a dialog's controls from the X server: the title of
-// its owner and whether the owner still takes input, then the text of each
-// child window, line by line, in UTF-8. With "close", asks the window to close
+// its owner and whether the owner still takes input, the text of each child
+// window, line by line, in UTF-8, then its frame as Windows has it, in screen
+// pixels (at 200 % larger than the window manager's). With "close", asks the window to close
 // instead, as its title bar's button would, whichever window has the focus.
 // Usage: zumbilo_window_texts TITLE [close]   (status 1 when no such window exists)
 #include <windows.h>
@@ -36,6 +37,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: zumbilo_window_texts TITLE [close]\n");
         return 2;
     }
+    SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
     const HWND window = FindWindowW(nullptr, widen(argv[1]).c_str());
     if (window == nullptr) {
         return 1;
@@ -47,5 +49,8 @@ int main(int argc, char** argv) {
     std::printf("owner %s\n", owner == nullptr ? "" : windowText(owner).c_str());
     std::printf("owner enabled %d\n", owner != nullptr && IsWindowEnabled(owner) ? 1 : 0);
     EnumChildWindows(window, printChildText, 0);
+    RECT r{};
+    GetWindowRect(window, &r);
+    std::printf("frame %ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
     return 0;
 }

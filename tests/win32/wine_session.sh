@@ -1,19 +1,23 @@
 #!/usr/bin/env bash
-# The Windows program under Wine, on openbox in an X server of its own, played
-# with a real pointer and keyboard: the start-up window borderless, 521 x 297
-# and centred; the hand-off to the main window, whose frame comes to rest
-# 16 pixels above the centre; INICIAR; the shell's About box, owned by the main
-# window and modal to it, with both lines; a play by click and two by digit,
-# each verdict with its counter; (REINICIAR) bringing both windows back with
-# the counters at 0; and the "x" ending the program with status 0.
-# Usage: wine_session.sh zumbilo.exe zumbilo_window_texts.exe
-#   WINEPREFIX: a Wine prefix for this test alone, made when missing. Wine
-#   keeps the monitors of the X server its first program ran on, so the
+# The Windows program under Wine at 96 or 192 dpi, on openbox in an X server
+# of its own, played with a real pointer and keyboard; at 192 dpi on a screen
+# twice as large, every size and distance twice as large. The start-up window
+# borderless, 521 x 297 and centred; the hand-off to the main window, whose
+# frame comes to rest 16 pixels above the centre; the pixel tests' colours at
+# their points, and ink in the captions; INICIAR; the shell's About box, owned
+# by the main window and modal to it, with both lines; a play by click and two
+# by digit, each verdict with its counter; (REINICIAR) bringing both windows
+# back with the counters at 0; and the "x" ending the program with status 0.
+# Usage: wine_session.sh zumbilo.exe zumbilo_window_texts.exe zumbilo_pixel_points.exe DPI
+#   WINEPREFIX: a Wine prefix for this test and DPI alone, made when missing.
+#   Wine keeps the monitors of the X server its first program ran on, so the
 #   prefix must not be in use on another.
 # shellcheck source-path=SCRIPTDIR
 here=$(dirname "$0")
 source "$here/../desktop/desktop_lib.sh"
-exe=$1 window_texts=$2
+exe=$1 window_texts=$2 pixel_points=$3
+export WINE_DPI=$4 SCALE=$(($4 / 96)) XVFB_SIZE=$((1024 * $4 / 96))x$((768 * $4 / 96))
+screen="0 0 ${XVFB_SIZE/x/ }"
 wine_run=$here/../../scripts/lib/wine-run
 # The pictures' points, in the main window's client pixels.
 readonly PAPER=(52 92) ABOUT=(156 196) PLAYER_HAND=(92 132) REINICIAR=(324 132)
@@ -23,25 +27,48 @@ trap 'wineserver -k 2>/dev/null || true; stop_everything' EXIT
 start_xvfb
 start_window_manager openbox
 if [[ ! -d $WINEPREFIX ]]; then
-  "$wine_run" wineboot -i >"$work_dir/wineboot.log" 2>&1 || fail "the Wine prefix could not be made"
+  "$wine_run" wineboot >"$work_dir/wineboot.log" 2>&1 || fail "the Wine prefix could not be made"
 fi
 start_program "$wine_run" "$exe"
 
+# Frames as Wine has them: above 100 % larger than openbox's, whose title bar keeps its size.
+frame_geometry() { "$wine_run" "$window_texts" "$(xdotool getwindowname "$1")" | tr -d '\r' | sed -n 's/^frame //p'; }
 # A digest of the main window's client rectangle x y width height; a crop of it to $5.
 # shellcheck disable=SC2046 # four numbers
 digest() { region_digest $(in_window "$main" "$@"); }
-crop() {
+crop() { crop_of "$main" "$@"; }
+crop_of() {
   local -a r
-  read -r -a r <<<"$(in_window "$main" "$@")"
-  import -silent -window root -crop "${r[2]}x${r[3]}+${r[0]}+${r[1]}" +repage "$5"
+  read -r -a r <<<"$(in_window "$@")"
+  import -silent -window root -crop "${r[2]}x${r[3]}+${r[0]}+${r[1]}" +repage "$6"
 }
 wins() { digest 8 8 57 33; }
 losses() { digest 352 8 57 33; }
 computer_hand() { digest 248 56 153 153; }
 
+# Fails unless the $1 window, as cropped to $work_dir/$1.png, shows the pixel tests' colours where they check.
+expect_table_colours() {
+  local x y colour format="" expected="" got
+  while read -r x y colour; do format+="$x,$y=%[hex:p{$x,$y}] " expected+="$x,$y=$colour "; done \
+    < <("$wine_run" "$pixel_points" "$1" "$SCALE" | tr -d '\r')
+  got=$(convert "$work_dir/$1.png" -format "$format" info:)
+  [[ $got == "$expected" ]] || fail "the $1 window's colours are $got, not $expected"
+}
+# Fails unless the main window's client rectangle $1 $2 $3 $4 holds a caption's ink: over 10 pixels
+# (times SCALE²) of colour $5.
+expect_ink() {
+  crop "${@:1:4}" "$work_dir/ink.png"
+  (($(convert "$work_dir/ink.png" -fill white +opaque "$5" -fill black -opaque "$5" \
+    -format '%[fx:int(w*h*(1-mean))]' info:) > 10 * SCALE ** 2)) || fail "no ink of $5 in $*"
+}
+
 # The first start waits for Wine to start too.
-expect_both_windows_centred "0 0 1024 768" 1 2 20000
+expect_both_windows_centred "$screen" 1 2 20000
 welcome_counters="$(wins) $(losses)"
+crop 0 0 417 225 "$work_dir/main.png"
+expect_table_colours main
+expect_ink 8 8 57 33 black && expect_ink 352 8 57 33 black && expect_ink 65 8 287 33 black # counters, status
+expect_ink 16 56 153 153 'rgb(128,0,0)' # INICIAR
 
 start_playing
 holds 1000 unchanged main_status || fail "INICIAR did not settle on a status"
@@ -59,19 +86,20 @@ expected_about=$'owner ZUMBILO\nowner enabled 0\ntext Velmarin\nZumbilo: Versió
   fail "the About box says: $(<"$work_dir/about.txt")"
 # Below and right of the main window, out of the way of the paper, which
 # would start a play if the main window took the click.
-xdotool windowmove "$(about_box)" 600 500
+xdotool windowmove "$(about_box)" $((600 * SCALE)) $((500 * SCALE))
 click_in "$main" "${PAPER[@]}"
 "$wine_run" "$window_texts" "$about" close
 wait_until 4000 "the About box did not close" test -z "$(about_box)"
 holds 1000 choosing_status || fail "a click on the main window played, at once or once the About box closed"
 
-# Plays figure $1 (0 paper, 1 scissors, 2 rock) chosen by the xdotool command
+# Plays figure $1 (0 paper, 1 scissors, 2 rock) chosen by the command
 # $2...; keeps the player's hand as the picture of that figure and the
 # computer's hand and what changed.
 play() {
   local figure=$1 counters
   counters="$(wins) $(losses)"
-  xdotool "${@:2}" mousemove 0 0
+  "${@:2}"
+  xdotool mousemove 0 0
   chosen() { ! choosing_status; }
   wait_until 2000 "figure $figure not chosen" chosen
   holds 3000 unchanged computer_hand || fail "the computer's hand did not settle"
@@ -90,11 +118,11 @@ next_play() {
   holds 2000 choosing_status || fail "no next play"
 }
 declare -a verdict_status counter_moved
-play 0 mousemove --window "$main" "${PAPER[@]}" click 1
+play 0 click_in "$main" "${PAPER[@]}"
 next_play
-play 1 key 5
+play 1 xdotool key 5
 next_play
-play 2 key 9
+play 2 xdotool key 9
 
 # The number of pixels that differ by more than a little between pictures $1 and $2.
 difference() { compare -metric AE -fuzz 10% "$1" "$2" null: 2>&1 || true; }
@@ -122,14 +150,16 @@ done
 
 next_play
 click_in "$main" "${REINICIAR[@]}"
-expect_both_windows_centred "0 0 1024 768" 1 2
+expect_both_windows_centred "$screen" 1 2
 [[ "$(wins) $(losses)" == "$welcome_counters" ]] || fail "the counters are not back at 0 after (REINICIAR)"
 
 click_in "$main" "${REINICIAR[@]}"
 startup=$(wait_for_window Form1 4000)
-expect_centred "start-up window shown again" "$startup" "0 0 1024 768" 0 1
+expect_centred "start-up window shown again" "$startup" "$screen" 0 1
+crop_of "$startup" 0 0 521 297 "$work_dir/startup.png" # checked once closed: it soon hands over
 click_in "$startup" 504 16 # x
 ended() { [[ $(ps -o stat= -p "$program_pid") != [^Z]* ]]; }
 wait_until 5000 "the program did not end on x" ended
 wait "$program_pid" || fail "the program ended with status $?"
+expect_table_colours startup
 echo "main window seen ${handed_over} ms after the start-up window"

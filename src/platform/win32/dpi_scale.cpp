@@ -1,5 +1,7 @@
 #include "platform/win32/dpi_scale.h"
 
+#include <shellscalingapi.h>
+
 namespace platform::win32 {
 
 namespace {
@@ -37,6 +39,19 @@ PixelRect DpiScale::toScreen(const PixelRect& formRect) const {
 
 PixelRect DpiScale::toForm(const PixelRect& screenRect) const {
     return covering(screenRect, dpi_, kFormDpi);
+}
+
+HMONITOR monitorUnderPointer() {
+    POINT pointer{};
+    GetCursorPos(&pointer);
+    return MonitorFromPoint(pointer, MONITOR_DEFAULTTOPRIMARY);
+}
+
+DpiScale scaleOf(HMONITOR monitor) {
+    UINT dpi = 0;
+    UINT unused = 0;
+    GetDpiForMonitor(monitor, MDT_EFFECTIVE_DPI, &dpi, &unused);
+    return DpiScale(static_cast<int>(dpi));
 }
 
 }  // namespace platform::win32

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/runtime/units.h"
+#include "platform/win32/win32_api.h"
 
 namespace platform::win32 {
 
@@ -26,5 +27,10 @@ class DpiScale {
   private:
     int dpi_;
 };
+
+// The monitor under the pointer, whose work area the forms are centred on and
+// whose scale their windows are made at.
+HMONITOR monitorUnderPointer();
+DpiScale scaleOf(HMONITOR monitor);
 
 }  // namespace platform::win32

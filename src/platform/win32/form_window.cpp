@@ -98,11 +98,15 @@ FormWindow::FormWindow(Form& form, DrawingStores stores)
     const DWORD style = form.design().BorderStyle == 0
                             ? WS_POPUP
                             : WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-    // Sized again once the window knows its frame and its scale. The
-    // procedure takes the window's handle at its first message.
-    if (CreateWindowExW(0, kClassName, widen(caption_).c_str(), style, toPixels(form.Left),
-                        toPixels(form.Top), toPixels(form.design().ClientWidth),
-                        toPixels(form.design().ClientHeight), nullptr, nullptr,
+    // Made at its place and size on the monitor the form was centred on, at
+    // that monitor's scale, which the window then has from the start; only its
+    // frame is added once known. The procedure takes the window's handle at
+    // its first message.
+    const DpiScale made = scaleOf(monitorUnderPointer());
+    if (CreateWindowExW(0, kClassName, widen(caption_).c_str(), style,
+                        made.toScreen(toPixels(form.Left)), made.toScreen(toPixels(form.Top)),
+                        made.toScreen(toPixels(form.design().ClientWidth)),
+                        made.toScreen(toPixels(form.design().ClientHeight)), nullptr, nullptr,
                         GetModuleHandleW(nullptr), this) == nullptr) {
         throw std::runtime_error("No se puede crear la ventana «" + caption_ +
                                  "»: " + lastErrorText());
@@ -132,20 +136,15 @@ FrameMargins FormWindow::frame() const {
 
 FrameMargins FormWindow::fitToForm() {
     // The frame is the system's; the client area shows the form at the
-    // window's scale.
-    const int width = toPixels(form_->design().ClientWidth);
-    const int height = toPixels(form_->design().ClientHeight);
-    const int scaledWidth = scale_.toScreen(width);
-    const int scaledHeight = scale_.toScreen(height);
-    FrameMargins margins = frame();
-    SetWindowPos(handle(), nullptr, 0, 0, scaledWidth + margins.left + margins.right,
-                 scaledHeight + margins.top + margins.bottom,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    // Above 100 % the window is larger than the form's own pixels say; the
-    // runtime, which centres the window by its frame, counts that as frame.
-    margins.right += scaledWidth - width;
-    margins.bottom += scaledHeight - height;
-    return margins;
+    // window's scale. The runtime places the form in its own pixels.
+    const FrameMargins margins = frame();
+    SetWindowPos(
+        handle(), nullptr, 0, 0,
+        scale_.toScreen(toPixels(form_->design().ClientWidth)) + margins.left + margins.right,
+        scale_.toScreen(toPixels(form_->design().ClientHeight)) + margins.top + margins.bottom,
+        SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return {scale_.toForm(margins.left), scale_.toForm(margins.top), scale_.toForm(margins.right),
+            scale_.toForm(margins.bottom)};
 }
 
 void FormWindow::setIcons() {
@@ -191,13 +190,16 @@ void FormWindow::sync() {
         caption_ = form_->Caption;
         SetWindowTextW(handle(), widen(caption_).c_str());
     }
+    // The form's place is in its own pixels, as a screen scaled like the
+    // window would have it: its slide's steps grow with the scale.
     RECT outer{};
     GetWindowRect(handle(), &outer);
     const int x = toPixels(form_->Left);
     const int y = toPixels(form_->Top);
-    if (outer.left != x || outer.top != y) {
+    if (scale_.toForm(outer.left) != x || scale_.toForm(outer.top) != y) {
         asking_ = true;
-        SetWindowPos(handle(), nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(handle(), nullptr, scale_.toScreen(x), scale_.toScreen(y), 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         asking_ = false;
     }
     if (form_->BackColor.get() != backColour_) {
@@ -382,20 +384,25 @@ void FormWindow::onMoved() {
     // Move with the keys) are where later steps start from. Any other move the
     // window did not ask for changes nothing: under Wine with a window manager
     // it may be a late report of an earlier step of the slide.
-    if (form_ == nullptr || asking_ || !playerMoving_ || IsWindowVisible(handle()) == 0 ||
-        IsIconic(handle()) != 0) {
-        return;
+    if (!asking_ && playerMoving_ && IsWindowVisible(handle()) != 0 && IsIconic(handle()) == 0) {
+        tellPlace();
     }
+}
+
+void FormWindow::tellPlace() {
     RECT outer{};
     GetWindowRect(handle(), &outer);
-    if (outer.left != toPixels(form_->Left) || outer.top != toPixels(form_->Top)) {
-        form_->windowMoved(outer.left, outer.top);
+    const int x = scale_.toForm(outer.left);
+    const int y = scale_.toForm(outer.top);
+    if (form_ != nullptr && (x != toPixels(form_->Left) || y != toPixels(form_->Top))) {
+        form_->windowMoved(x, y);
     }
 }
 
 LRESULT FormWindow::onDpiChanged(WPARAM wParam, LPARAM lParam) {
     // Dragged onto a monitor of another scale: the system's suggested place,
-    // the form drawn at the new scale.
+    // the form drawn at the new scale, and its place in the form's pixels at
+    // that scale.
     scale_ = DpiScale(LOWORD(wParam));
     const auto* suggested = reinterpret_cast<const RECT*>(lParam);
     asking_ = true;
@@ -405,7 +412,7 @@ LRESULT FormWindow::onDpiChanged(WPARAM wParam, LPARAM lParam) {
     fitToForm();
     asking_ = false;
     setIcons();
-    onMoved();
+    tellPlace();
     InvalidateRect(handle(), nullptr, FALSE);
     return 0;
 }

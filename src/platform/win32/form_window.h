@@ -66,6 +66,8 @@ class FormWindow final : public std::enable_shared_from_this<FormWindow> {
     void onMouseMove(LPARAM lParam, WPARAM keys);
     bool onChar(WPARAM code);
     void onMoved();
+    // The window's place, told to the form when it differs from the form's.
+    void tellPlace();
     LRESULT onNotify(LPARAM lParam);
     LRESULT onDpiChanged(WPARAM wParam, LPARAM lParam);
     LRESULT onGetObject(WPARAM wParam, LPARAM lParam);

@@ -1,5 +1,6 @@
 #include "platform/win32/win32_window_system.h"
 
+#include "platform/win32/dpi_scale.h"
 #include "platform/win32/form_window.h"
 #include "platform/win32/wide.h"
 
@@ -14,15 +15,16 @@ std::unique_ptr<FormView> Win32WindowSystem::createView(Form& form) {
 }
 
 PixelRect Win32WindowSystem::screenArea() const {
-    POINT pointer{};
-    GetCursorPos(&pointer);
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    if (GetMonitorInfoW(MonitorFromPoint(pointer, MONITOR_DEFAULTTOPRIMARY), &monitor) == 0) {
+    auto* const monitor = monitorUnderPointer();
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (GetMonitorInfoW(monitor, &info) == 0) {
         return {};
     }
-    const RECT& area = monitor.rcWork;
-    return {area.left, area.top, area.right - area.left, area.bottom - area.top};
+    // In the forms' pixels, as the windows place them on a monitor of this scale.
+    const RECT& area = info.rcWork;
+    return scaleOf(monitor).toForm(
+        PixelRect{area.left, area.top, area.right - area.left, area.bottom - area.top});
 }
 
 PixelSize Win32WindowSystem::textSize(const Font& font, const std::string& text) const {
