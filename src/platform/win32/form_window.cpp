@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "platform/runtime/mouse.h"
+#include "platform/win32/accessibility_libraries.h"
 #include "platform/win32/dib.h"
 #include "platform/win32/form_accessible.h"
 #include "platform/win32/form_painter.h"
@@ -430,11 +431,12 @@ LRESULT FormWindow::onGetObject(WPARAM wParam, LPARAM lParam) {
     // The system answers for the frame; the form's controls are in the client area.
     // Not owned by anyone yet while the constructor creates the window.
     const std::shared_ptr<FormWindow> self = weak_from_this().lock();
-    if (static_cast<LONG>(lParam) != OBJID_CLIENT || form_ == nullptr || self == nullptr) {
+    if (static_cast<LONG>(lParam) != OBJID_CLIENT || form_ == nullptr || self == nullptr ||
+        !stores_.accessibilityLibraries.ready()) {
         return DefWindowProcW(handle(), WM_GETOBJECT, wParam, lParam);
     }
     const ComReference<IAccessible> client = makeFormAccessible(self);
-    return LresultFromObject(__uuidof(IAccessible), wParam, client.get());
+    return stores_.accessibilityLibraries.answer(client.get(), wParam);
 }
 
 FormWindowView::FormWindowView(Form& form, DrawingStores stores)

@@ -12,15 +12,18 @@
 
 namespace platform::win32 {
 
+class AccessibilityLibraries;
 class FontStore;
 class PictureStore;
 class ToolTipClass;
 
-// What a form's window draws with, and its tool tips' class.
+// What a form's window draws with, its tool tips' class, and what it answers
+// screen readers through.
 struct DrawingStores {
     const PictureStore& pictures;
     const FontStore& fonts;
     ToolTipClass& toolTips;
+    AccessibilityLibraries& accessibilityLibraries;
 };
 
 // Registers the one window class of the forms' windows, unless it is
@@ -48,6 +51,9 @@ class FormWindow final : public std::enable_shared_from_this<FormWindow> {
     FormAccessibility& accessibility() { return accessibility_; }
     const PictureStore& pictures() const { return stores_.pictures; }
     const FontStore& fonts() const { return stores_.fonts; }
+    const AccessibilityLibraries& accessibilityLibraries() const {
+        return stores_.accessibilityLibraries;
+    }
 
     // Caption, place and colour as the form's properties say.
     void sync();
