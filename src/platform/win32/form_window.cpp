@@ -162,7 +162,7 @@ void FormWindow::setIcons() {
     }
 }
 
-void FormWindow::createToolTip() {
+void FormWindow::createToolTip(LPARAM pointer) {
     if (!stores_.toolTips.ready()) {
         return;  // the game plays on without tool tips
     }
@@ -182,6 +182,10 @@ void FormWindow::createToolTip() {
     tool.lpszText = LPSTR_TEXTCALLBACKW;
     GetClientRect(handle(), &tool.rect);
     SendMessageW(toolTip_.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    // It hears of the pointer's later moves itself; of this one it is told,
+    // so that a pointer that stops here at once still gets its tip.
+    MSG move{handle(), WM_MOUSEMOVE, 0, pointer, 0, {}};
+    SendMessageW(toolTip_.get(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&move));
 }
 
 void FormWindow::sync() {
@@ -243,11 +247,6 @@ LRESULT CALLBACK FormWindow::procedure(HWND window, UINT message, WPARAM wParam,
 
 LRESULT FormWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     HWND window = handle();
-    // At the pointer's first visit rather than before the first frame.
-    if (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST && !toolTipAsked_) {
-        toolTipAsked_ = true;
-        createToolTip();
-    }
     const auto* const button = std::ranges::find(kButtonMessages, message, &ButtonMessage::message);
     if (button != kButtonMessages.end()) {
         if (button->down) {
@@ -365,6 +364,13 @@ void FormWindow::onMouseMove(LPARAM lParam, WPARAM keys) {
     std::optional<std::string> tip = form_->toolTipAt(x, y);
     if (tip != toolTipShown_ && toolTip_) {
         SendMessageW(toolTip_.get(), TTM_POP, 0, 0);
+    }
+    // Made when the pointer first reaches a control with a tip, not before
+    // the first frame: a window that opens under the pointer hears of it
+    // first, and most windows have no tips.
+    if (tip && !toolTipAsked_) {
+        toolTipAsked_ = true;
+        createToolTip(lParam);
     }
     toolTipShown_ = std::move(tip);
     form_->mouseMove(x, y, buttonsCode(keys), shiftCode(keys));

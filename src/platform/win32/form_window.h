@@ -75,7 +75,7 @@ class FormWindow final : public std::enable_shared_from_this<FormWindow> {
     LRESULT onNotify(LPARAM lParam);
     LRESULT onDpiChanged(WPARAM wParam, LPARAM lParam);
     LRESULT onGetObject(WPARAM wParam, LPARAM lParam);
-    void createToolTip();
+    void createToolTip(LPARAM pointer);
     void setIcons();
     FrameMargins frame() const;
     FrameMargins fitToForm();
