@@ -110,7 +110,6 @@ FormWindow::FormWindow(Form& form, DrawingStores stores)
     }
     scale_ = DpiScale(static_cast<int>(GetDpiForWindow(handle())));
     const FrameMargins margins = fitToForm();
-    setIcons();
     form.frameTold(margins);
 }
 
@@ -316,20 +315,32 @@ LRESULT FormWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void FormWindow::onPaint() {
-    const Painting painting(handle());
-    const PixelRect area = painting.area();
+    {
+        const Painting painting(handle());
+        paint(painting.dc(), painting.area());
+    }
+    // The taskbar's and the window switcher's icons once EndPaint has sent
+    // the first frame on: loading and handing them over takes longer than
+    // drawing it, and it does not need them.
+    if (!iconsSet_ && form_ != nullptr) {
+        iconsSet_ = true;
+        setIcons();
+    }
+}
+
+void FormWindow::paint(HDC dc, const PixelRect& area) const {
     if (form_ == nullptr || area.width <= 0 || area.height <= 0) {
         return;
     }
     // Drawn off screen, then copied at once: nothing flickers.
     const Dib buffer(area.width, area.height);
-    const OwnedDc memory(CreateCompatibleDC(painting.dc()));
+    const OwnedDc memory(CreateCompatibleDC(dc));
     if (buffer.empty() || !memory) {
         return;
     }
     const Selected selected(memory.get(), buffer.handle());
     paintFormScaled(memory.get(), *form_, pictures(), fonts(), scale_, area);
-    BitBlt(painting.dc(), area.x, area.y, area.width, area.height, memory.get(), 0, 0, SRCCOPY);
+    BitBlt(dc, area.x, area.y, area.width, area.height, memory.get(), 0, 0, SRCCOPY);
 }
 
 void FormWindow::onButtonDown(int button, LPARAM lParam, WPARAM keys) {

@@ -67,6 +67,7 @@ class FormWindow final : public std::enable_shared_from_this<FormWindow> {
   private:
     LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void onPaint();
+    void paint(HDC dc, const PixelRect& area) const;
     void onButtonDown(int button, LPARAM lParam, WPARAM keys);
     void onButtonUp(int button, LPARAM lParam, WPARAM keys);
     void onMouseMove(LPARAM lParam, WPARAM keys);
@@ -88,6 +89,7 @@ class FormWindow final : public std::enable_shared_from_this<FormWindow> {
     std::wstring toolTipText_;
     std::optional<std::string> toolTipShown_;
     bool toolTipAsked_ = false;
+    bool iconsSet_ = false;
     std::string caption_;
     Color backColour_;  // as last drawn
     DpiScale scale_;
