@@ -183,7 +183,9 @@ void FormWindow::createToolTip(LPARAM pointer) {
     SendMessageW(toolTip_.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     // It hears of the pointer's later moves itself; of this one it is told,
     // so that a pointer that stops here at once still gets its tip.
-    MSG move{handle(), WM_MOUSEMOVE, 0, pointer, 0, {}};
+    POINT screen{GET_X_LPARAM(pointer), GET_Y_LPARAM(pointer)};
+    ClientToScreen(handle(), &screen);
+    MSG move{handle(), WM_MOUSEMOVE, 0, pointer, static_cast<DWORD>(GetMessageTime()), screen};
     SendMessageW(toolTip_.get(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&move));
 }
 
