@@ -74,10 +74,12 @@ TEST_F(InputTest, aKeyDuringTheAboutBoxWaitsForIt) {
     EXPECT_TRUE(c().tmrHands.Enabled);
 }
 
-// The tool tip asks for its text where the pointer is: a control's own,
-// blanks kept, or none.
+// The tool tip, made when the pointer first reaches a control with one, asks
+// for its text where the pointer is: a control's own, blanks kept, or none.
 TEST_F(InputTest, toolTipShowsTheTextOfTheControlUnderThePointer) {
     click(c().lblPlay[0]);
+    const auto [x, y] = testing_support::centreOf(c().imgOpt[1]);
+    send(principal(), WM_MOUSEMOVE, 0, x, y);
     HWND window = hwndOf(principal());
     HWND tip = nullptr;
     while ((tip = FindWindowExW(nullptr, tip, TOOLTIPS_CLASSW, nullptr)) != nullptr &&

@@ -56,6 +56,7 @@ TEST_F(PlacementTest, mainWindowIsCentredByItsFrameThenSlidesStepByStep) {
     std::array<wchar_t, 32> caption{};
     GetWindowTextW(window, caption.data(), static_cast<int>(caption.size()));
     EXPECT_EQ(platform::win32::narrow(caption.data()), "ZUMBILO");
+    UpdateWindow(window);  // the icons come with the first frame
     EXPECT_NE(SendMessageW(window, WM_GETICON, ICON_BIG, 0), 0);
     EXPECT_NE(SendMessageW(window, WM_GETICON, ICON_SMALL, 0), 0);
     EXPECT_EQ(clientSizeOf(window), std::pair(417L, 225L));

@@ -5,6 +5,7 @@
 
 #include "platform/runtime/form.h"
 #include "platform/runtime/label.h"
+#include "platform/win32/accessibility_libraries.h"
 #include "platform/win32/form_window.h"
 #include "platform/win32/wide.h"
 
@@ -15,20 +16,24 @@ namespace {
 constexpr const wchar_t* kPressAction = L"Press";
 
 // BSTRs belong to the caller once returned.
-HRESULT giveString(const std::string& text, BSTR* out) {
+HRESULT giveString(const FormWindow& window, const std::string& text, BSTR* out) {
     if (out == nullptr) {
         return E_POINTER;
     }
-    const std::wstring wide = widen(text);
-    *out = text.empty() ? nullptr : SysAllocStringLen(wide.data(), static_cast<UINT>(wide.size()));
+    *out = text.empty() ? nullptr : window.accessibilityLibraries().string(widen(text));
     return text.empty() ? S_FALSE : (*out != nullptr ? S_OK : E_OUTOFMEMORY);
+}
+
+// What VariantInit does, without loading OLE's automation library for it.
+void clear(VARIANT* out) {
+    out->vt = VT_EMPTY;
 }
 
 HRESULT giveLong(long value, VARIANT* out) {
     if (out == nullptr) {
         return E_POINTER;
     }
-    VariantInit(out);
+    clear(out);
     out->vt = VT_I4;
     out->lVal = value;
     return S_OK;
@@ -85,8 +90,7 @@ class FormAccessible final : public IAccessible {
         if (window == nullptr) {
             return E_FAIL;
         }
-        return AccessibleObjectFromWindow(window->handle(), static_cast<DWORD>(OBJID_WINDOW),
-                                          __uuidof(IDispatch), reinterpret_cast<void**>(out));
+        return window->accessibilityLibraries().frameOf(window->handle(), out);
     }
     HRESULT STDMETHODCALLTYPE get_accChildCount(long* count) override {
         const auto window = window_.lock();
@@ -106,12 +110,13 @@ class FormAccessible final : public IAccessible {
         }
         if (isSelf(child)) {
             const Form& form = *window->form();
-            return giveString(form.design().AccessibleName.empty() ? form.Caption.get()
+            return giveString(*window,
+                              form.design().AccessibleName.empty() ? form.Caption.get()
                                                                    : form.design().AccessibleName,
                               out);
         }
         const PointerControl* named = control(child);
-        return named != nullptr ? giveString(nameOf(*named), out) : E_INVALIDARG;
+        return named != nullptr ? giveString(*window, nameOf(*named), out) : E_INVALIDARG;
     }
     HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* out) override {
         // The status line's value is what it announced last.
@@ -121,11 +126,12 @@ class FormAccessible final : public IAccessible {
         if (label == nullptr || !label->StatusLine) {
             return status != nullptr || isSelf(child) ? S_FALSE : E_INVALIDARG;
         }
-        return giveString(window->accessibility().announcement(), out);
+        return giveString(*window, window->accessibility().announcement(), out);
     }
     HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* out) override {
+        const auto window = window_.lock();
         const PointerControl* described = control(child);
-        return described != nullptr ? giveString(described->ToolTipText, out) : S_FALSE;
+        return described != nullptr ? giveString(*window, described->ToolTipText, out) : S_FALSE;
     }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* out) override {
         if (isSelf(child)) {
@@ -164,18 +170,18 @@ class FormAccessible final : public IAccessible {
         return S_FALSE;
     }
     HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* out) override {
-        VariantInit(out);
+        clear(out);
         return S_FALSE;
     }
     HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* out) override {
-        VariantInit(out);
+        clear(out);
         return S_FALSE;
     }
     HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* out) override {
         const auto window = window_.lock();
         const PointerControl* pressed = control(child);
         *out = pressed != nullptr && window->accessibility().pressable(*pressed)
-                   ? SysAllocString(kPressAction)
+                   ? window->accessibilityLibraries().string(kPressAction)
                    : nullptr;
         return *out != nullptr ? S_OK : S_FALSE;
     }
@@ -204,7 +210,7 @@ class FormAccessible final : public IAccessible {
     }
     HRESULT STDMETHODCALLTYPE accNavigate(long /*direction*/, VARIANT /*start*/,
                                           VARIANT* out) override {
-        VariantInit(out);
+        clear(out);
         return S_FALSE;
     }
     HRESULT STDMETHODCALLTYPE accHitTest(long x, long y, VARIANT* out) override {

@@ -17,25 +17,6 @@ struct ComReleaser {
 template <class Interface>
 using ComReference = std::unique_ptr<Interface, ComReleaser>;
 
-// The thread's COM apartment, through which LresultFromObject hands a
-// screen reader its reference; joined for as long as this lives.
-class ComApartment {
-  public:
-    ComApartment() : joined_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
-    ComApartment(const ComApartment&) = delete;
-    ComApartment& operator=(const ComApartment&) = delete;
-    ComApartment(ComApartment&&) = delete;
-    ComApartment& operator=(ComApartment&&) = delete;
-    ~ComApartment() {
-        if (joined_) {
-            CoUninitialize();
-        }
-    }
-
-  private:
-    bool joined_;
-};
-
 // The answer to WM_GETOBJECT for a form window's client area: a reference
 // to what its FormAccessibility says, for as long as a screen reader holds it.
 ComReference<IAccessible> makeFormAccessible(const std::shared_ptr<FormWindow>& window);

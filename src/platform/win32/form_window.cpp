@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "platform/runtime/mouse.h"
+#include "platform/win32/accessibility_libraries.h"
 #include "platform/win32/dib.h"
 #include "platform/win32/form_accessible.h"
 #include "platform/win32/form_painter.h"
@@ -113,7 +114,6 @@ FormWindow::FormWindow(Form& form, DrawingStores stores)
     }
     scale_ = DpiScale(static_cast<int>(GetDpiForWindow(handle())));
     const FrameMargins margins = fitToForm();
-    setIcons();
     form.frameTold(margins);
 }
 
@@ -160,7 +160,7 @@ void FormWindow::setIcons() {
     }
 }
 
-void FormWindow::createToolTip() {
+void FormWindow::createToolTip(LPARAM pointer) {
     if (!stores_.toolTips.ready()) {
         return;  // the game plays on without tool tips
     }
@@ -180,6 +180,12 @@ void FormWindow::createToolTip() {
     tool.lpszText = LPSTR_TEXTCALLBACKW;
     GetClientRect(handle(), &tool.rect);
     SendMessageW(toolTip_.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    // It hears of the pointer's later moves itself; of this one it is told,
+    // so that a pointer that stops here at once still gets its tip.
+    POINT screen{GET_X_LPARAM(pointer), GET_Y_LPARAM(pointer)};
+    ClientToScreen(handle(), &screen);
+    MSG move{handle(), WM_MOUSEMOVE, 0, pointer, static_cast<DWORD>(GetMessageTime()), screen};
+    SendMessageW(toolTip_.get(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&move));
 }
 
 void FormWindow::sync() {
@@ -244,11 +250,6 @@ LRESULT CALLBACK FormWindow::procedure(HWND window, UINT message, WPARAM wParam,
 
 LRESULT FormWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     HWND window = handle();
-    // At the pointer's first visit rather than before the first frame.
-    if (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST && !toolTipAsked_) {
-        toolTipAsked_ = true;
-        createToolTip();
-    }
     const auto* const button = std::ranges::find(kButtonMessages, message, &ButtonMessage::message);
     if (button != kButtonMessages.end()) {
         if (button->down) {
@@ -318,20 +319,32 @@ LRESULT FormWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void FormWindow::onPaint() {
-    const Painting painting(handle());
-    const PixelRect area = painting.area();
+    {
+        const Painting painting(handle());
+        paint(painting.dc(), painting.area());
+    }
+    // The taskbar's and the window switcher's icons once EndPaint has sent
+    // the first frame on: loading and handing them over takes longer than
+    // drawing it, and it does not need them.
+    if (!iconsSet_ && form_ != nullptr) {
+        iconsSet_ = true;
+        setIcons();
+    }
+}
+
+void FormWindow::paint(HDC dc, const PixelRect& area) const {
     if (form_ == nullptr || area.width <= 0 || area.height <= 0) {
         return;
     }
     // Drawn off screen, then copied at once: nothing flickers.
     const Dib buffer(area.width, area.height);
-    const OwnedDc memory(CreateCompatibleDC(painting.dc()));
+    const OwnedDc memory(CreateCompatibleDC(dc));
     if (buffer.empty() || !memory) {
         return;
     }
     const Selected selected(memory.get(), buffer.handle());
     paintFormScaled(memory.get(), *form_, pictures(), fonts(), scale_, area);
-    BitBlt(painting.dc(), area.x, area.y, area.width, area.height, memory.get(), 0, 0, SRCCOPY);
+    BitBlt(dc, area.x, area.y, area.width, area.height, memory.get(), 0, 0, SRCCOPY);
 }
 
 void FormWindow::onButtonDown(int button, LPARAM lParam, WPARAM keys) {
@@ -366,6 +379,13 @@ void FormWindow::onMouseMove(LPARAM lParam, WPARAM keys) {
     std::optional<std::string> tip = form_->toolTipAt(x, y);
     if (tip != toolTipShown_ && toolTip_) {
         SendMessageW(toolTip_.get(), TTM_POP, 0, 0);
+    }
+    // Made when the pointer first reaches a control with a tip, not before
+    // the first frame: a window that opens under the pointer hears of it
+    // first, and most windows have no tips.
+    if (tip && !toolTipAsked_) {
+        toolTipAsked_ = true;
+        createToolTip(lParam);
     }
     toolTipShown_ = std::move(tip);
     form_->mouseMove(x, y, buttonsCode(keys), shiftCode(keys));
@@ -437,11 +457,12 @@ LRESULT FormWindow::onGetObject(WPARAM wParam, LPARAM lParam) {
     // The system answers for the frame; the form's controls are in the client area.
     // Not owned by anyone yet while the constructor creates the window.
     const std::shared_ptr<FormWindow> self = weak_from_this().lock();
-    if (static_cast<LONG>(lParam) != OBJID_CLIENT || form_ == nullptr || self == nullptr) {
+    if (static_cast<LONG>(lParam) != OBJID_CLIENT || form_ == nullptr || self == nullptr ||
+        !stores_.accessibilityLibraries.ready()) {
         return DefWindowProcW(handle(), WM_GETOBJECT, wParam, lParam);
     }
     const ComReference<IAccessible> client = makeFormAccessible(self);
-    return LresultFromObject(__uuidof(IAccessible), wParam, client.get());
+    return stores_.accessibilityLibraries.answer(client.get(), wParam);
 }
 
 FormWindowView::FormWindowView(Form& form, DrawingStores stores)

@@ -12,15 +12,18 @@
 
 namespace platform::win32 {
 
+class AccessibilityLibraries;
 class FontStore;
 class PictureStore;
 class ToolTipClass;
 
-// What a form's window draws with, and its tool tips' class.
+// What a form's window draws with, its tool tips' class, and what it answers
+// screen readers through.
 struct DrawingStores {
     const PictureStore& pictures;
     const FontStore& fonts;
     ToolTipClass& toolTips;
+    AccessibilityLibraries& accessibilityLibraries;
 };
 
 // Registers the one window class of the forms' windows, unless it is
@@ -48,6 +51,9 @@ class FormWindow final : public std::enable_shared_from_this<FormWindow> {
     FormAccessibility& accessibility() { return accessibility_; }
     const PictureStore& pictures() const { return stores_.pictures; }
     const FontStore& fonts() const { return stores_.fonts; }
+    const AccessibilityLibraries& accessibilityLibraries() const {
+        return stores_.accessibilityLibraries;
+    }
 
     // Caption, place and colour as the form's properties say.
     void sync();
@@ -61,6 +67,7 @@ class FormWindow final : public std::enable_shared_from_this<FormWindow> {
   private:
     LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void onPaint();
+    void paint(HDC dc, const PixelRect& area) const;
     void onButtonDown(int button, LPARAM lParam, WPARAM keys);
     void onButtonUp(int button, LPARAM lParam, WPARAM keys);
     void onMouseMove(LPARAM lParam, WPARAM keys);
@@ -71,7 +78,7 @@ class FormWindow final : public std::enable_shared_from_this<FormWindow> {
     LRESULT onNotify(LPARAM lParam);
     LRESULT onDpiChanged(WPARAM wParam, LPARAM lParam);
     LRESULT onGetObject(WPARAM wParam, LPARAM lParam);
-    void createToolTip();
+    void createToolTip(LPARAM pointer);
     void setIcons();
     FrameMargins frame() const;
     FrameMargins fitToForm();
@@ -84,6 +91,7 @@ class FormWindow final : public std::enable_shared_from_this<FormWindow> {
     std::wstring toolTipText_;
     std::optional<std::string> toolTipShown_;
     bool toolTipAsked_ = false;
+    bool iconsSet_ = false;
     std::string caption_;
     Color backColour_;  // as last drawn
     DpiScale scale_;

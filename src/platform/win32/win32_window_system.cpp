@@ -11,7 +11,8 @@ Win32WindowSystem::Win32WindowSystem() {
 }
 
 std::unique_ptr<FormView> Win32WindowSystem::createView(Form& form) {
-    return std::make_unique<FormWindowView>(form, DrawingStores{pictures_, fonts_, toolTips_});
+    return std::make_unique<FormWindowView>(
+        form, DrawingStores{pictures_, fonts_, toolTips_, accessibilityLibraries_});
 }
 
 PixelRect Win32WindowSystem::screenArea() const {

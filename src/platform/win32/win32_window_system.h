@@ -1,8 +1,8 @@
 #pragma once
 
 #include "platform/runtime/window_system.h"
+#include "platform/win32/accessibility_libraries.h"
 #include "platform/win32/font_store.h"
-#include "platform/win32/form_accessible.h"
 #include "platform/win32/picture_store.h"
 #include "platform/win32/tool_tip_class.h"
 
@@ -23,7 +23,8 @@ class Win32WindowSystem final : public WindowSystem {
     const PictureStore& pictures() const { return pictures_; }
 
   private:
-    ComApartment apartment_;
+    // Outlive the windows, which may answer screen readers until they go.
+    AccessibilityLibraries accessibilityLibraries_;
     PictureStore pictures_;
     FontStore fonts_;
     ToolTipClass toolTips_;
