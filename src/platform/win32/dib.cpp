@@ -65,6 +65,21 @@ Dib decodeBmp(std::span<const std::byte> file) {
     return picture;
 }
 
+Dib mirrored(const Dib& picture) {
+    if (picture.empty()) {
+        return {};
+    }
+    Dib flipped(picture.width(), picture.height());
+    const auto from = picture.pixels();
+    const auto to = flipped.pixels();
+    for (std::size_t row = 0; row < to.size(); row += static_cast<std::size_t>(picture.width())) {
+        std::reverse_copy(from.begin() + static_cast<std::ptrdiff_t>(row),
+                          from.begin() + static_cast<std::ptrdiff_t>(row) + picture.width(),
+                          to.begin() + static_cast<std::ptrdiff_t>(row));
+    }
+    return flipped;
+}
+
 namespace {
 
 // Which source pixels one destination pixel covers along an axis, and by how much.

@@ -35,6 +35,9 @@ class Dib {
 // A picture read from the bytes of a .bmp file; empty if they are not one.
 Dib decodeBmp(std::span<const std::byte> file);
 
+// The picture flipped left to right.
+Dib mirrored(const Dib& picture);
+
 // The picture at another size, each pixel the area-weighted average of the
 // pixels it covers, so that a shrunken line drawing keeps its thin lines as
 // greys rather than dropping them.

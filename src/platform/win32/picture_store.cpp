@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cwctype>
 #include <span>
+#include <string_view>
 
 #include "platform/win32/wide.h"
 
@@ -24,6 +25,18 @@ std::span<const std::byte> resourceBytes(const std::wstring& name) {
     return {static_cast<const std::byte*>(bytes), SizeofResource(nullptr, found)};
 }
 
+// The mirrored hands are the hands flipped, made here rather than carried
+// twice in the program's file, which Wine reads whole into memory.
+constexpr std::wstring_view kMirroredEnding = L"_MIRRORED.BMP";
+
+Dib decodedResource(const std::wstring& name) {
+    if (name.ends_with(kMirroredEnding)) {
+        const std::wstring unmirrored = name.substr(0, name.size() - kMirroredEnding.size());
+        return mirrored(decodeBmp(resourceBytes(unmirrored + L".BMP")));
+    }
+    return decodeBmp(resourceBytes(name));
+}
+
 }  // namespace
 
 std::wstring resourceName(const Picture& picture) {
@@ -36,9 +49,7 @@ std::wstring resourceName(const Picture& picture) {
 const Dib& PictureStore::decoded(const Picture& picture) const {
     auto known = decoded_.find(picture.resource());
     if (known == decoded_.end()) {
-        known =
-            decoded_.emplace(picture.resource(), decodeBmp(resourceBytes(resourceName(picture))))
-                .first;
+        known = decoded_.emplace(picture.resource(), decodedResource(resourceName(picture))).first;
     }
     return known->second;
 }
