@@ -91,5 +91,4 @@ class HandedOver : public Win32Program {
     HandedOver() { handOff(); }
 };
 
-class Win32ProgramTest : public ::testing::Test, protected Win32Program {};
 class MainWindowTest : public ::testing::Test, protected HandedOver {};
