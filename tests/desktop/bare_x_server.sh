@@ -42,13 +42,10 @@ echo "main window seen ${handed_over} ms after the start"
 
 kill "$program_pid"
 wait "$program_pid" || true
-buses_for_display() {
-  local pid
-  for pid in $(pgrep -x 'dbus-launch|dbus-daemon'); do
-    tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qx "DISPLAY=$DISPLAY" && echo "$pid"
-  done
-}
-mapfile -t left < <(buses_for_display)
+left=()
+for pid in $(pgrep -x 'dbus-launch|dbus-daemon'); do
+  tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qx "DISPLAY=$DISPLAY" && left+=("$pid")
+done
 if ((${#left[@]} > 0)); then
   started_pids+=("${left[@]}")
   fail "left running: $(ps -o args= -p "${left[*]}")"
