@@ -79,24 +79,20 @@ about_closed() { [[ -z $(about_box) ]] || { "$wine_run" "$window_texts" "$about"
 wait_until 8000 "the About box did not close" about_closed
 holds 1000 choosing_status || fail "a click on the main window played, at once or once the About box closed"
 
-# A figure chosen by the command $@, a real click or key: the computer's hand comes to rest.
+# A figure chosen by the command $@, a real click or key; once the computer's hand rests, the
+# next play, from the player's hand.
 play() {
   "$@"
   xdotool mousemove 0 0
   chosen() { ! choosing_status; }
   wait_until 2000 "no figure chosen by $*" chosen
   holds 3000 unchanged computer_hand || fail "the computer's hand did not settle"
-}
-# The next play, from the player's hand.
-next_play() {
   click_in "$main" "${PLAYER_HAND[@]}"
   holds 2000 choosing_status || fail "no next play"
 }
 play click_in "$main" "${PAPER[@]}"
-next_play
 play xdotool key 5
 
-next_play
 click_in "$main" "${REINICIAR[@]}"
 expect_both_windows_centred "$screen" 1 2
 
