@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
-# No window manager, 1024 x 768: the borderless start-up window centred, 1.7 s later the
-# main window with a title bar 16 pixels above; INICIAR and the key 5 play to a verdict.
-# No session bus either (none named, none in XDG_RUNTIME_DIR): none that the game had
-# started for its display is left running.
+# No window manager, 1024 x 768: the borderless start-up window centred, 1.7 s later the main
+# window with a title bar 16 pixels above; INICIAR and the key 5 play to a verdict. No session
+# bus either: none that the game had started for its display is left running.
 # shellcheck source-path=SCRIPTDIR
 source "$(dirname "$0")/desktop_lib.sh"
 unset DBUS_SESSION_BUS_ADDRESS

@@ -120,7 +120,6 @@ in_window() {
   read -r x y _ <<<"$(window_geometry "$1")"
   echo "$(($2 * s + x)) $(($3 * s + y)) $(($4 * s)) $(($5 * s))"
 }
-# A digest of the main window's status strip.
 # shellcheck disable=SC2046 # four numbers
 main_status() { region_digest $(in_window "$main" 65 8 287 33); }
 # Clicks INICIAR and waits until the status strip leaves its welcome.
@@ -132,7 +131,6 @@ start_playing() {
   wait_until 2000 "INICIAR did not start a play" status_changed
 }
 
-# The About box: the visible window titled ABOUT_TITLE (an extended regular
-# expression; Zumbilo if unset) that is not the main window.
+# The About box: the visible window titled ABOUT_TITLE (an ERE; Zumbilo if unset), not the main one.
 about_box() { xdotool search --onlyvisible --name "^${ABOUT_TITLE:-Zumbilo}\$" | grep -vx "$main" | head -n 1; }
 main_active() { [[ $(xdotool getactivewindow) == "$main" ]]; }

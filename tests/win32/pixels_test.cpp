@@ -8,8 +8,7 @@
 #include "win32_program_test.h"
 #include "window_pixels.h"
 
-// The program drawn into a memory bitmap, its input sent as window messages;
-// named outside the anonymous namespace, for the shared tests' names.
+// The program drawn into a memory bitmap; outside the anonymous namespace, for the tests' names.
 struct Win32DrawnProgram : Win32Program {
     using Drawing = testing_support::Drawing;
     // Halftone stretching of the logo.

@@ -17,10 +17,9 @@ std::pair<long, long> placeOf(HWND window) {
 
 using PlacementTest = MainWindowTest;
 
-// The main window's title bar, with its icons, closes and minimises, no
-// resizing; centred by its whole frame, then sliding six steps of 4 pixels up
-// and one of 8 down, tick by tick. (Its caption and size, and the borderless
-// start-up window, are checked on a real desktop by wine_session.sh.)
+// The main window's title bar, with its icons, closes and minimises, no resizing; centred by its
+// whole frame, then sliding six steps of 4 pixels up and one of 8 down, tick by tick. (Its caption
+// and size, and the borderless start-up window, are seen on a real desktop by wine_session.sh.)
 TEST_F(PlacementTest, mainWindowIsCentredByItsFrameThenSlidesStepByStep) {
     auto* const window = hwndOf(principal());
     const auto style = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE));
