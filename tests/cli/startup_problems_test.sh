@@ -8,8 +8,7 @@ source "$(dirname "$0")/../../scripts/lib/xvfb.sh"
 export XDG_RUNTIME_DIR=$work_dir
 chmod 700 "$work_dir"
 
-# Runs the command $2...; fails unless it exits with 1 after one line on
-# standard error, which matches the extended regular expression $1.
+# Runs the command $2...; fails unless it exits with 1 after one line on stderr matching $1 (ERE).
 expect_one_line_and_status_1() {
   local pattern=$1 status=0
   shift

@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
-# No window manager, 1024 x 768: the borderless start-up window centred, 1.7 s later the
-# main window with a title bar 16 pixels above; INICIAR and the key 5 play to a verdict.
-# No session bus either (none named, none in XDG_RUNTIME_DIR): none that the game had
-# started for its display is left running.
+# No window manager, 1024 x 768: the borderless start-up window centred, 1.7 s later the main
+# window with a title bar 16 pixels above; INICIAR and the key 5 play to a verdict. No session
+# bus either: none that the game had started for its display is left running.
 # shellcheck source-path=SCRIPTDIR
 source "$(dirname "$0")/desktop_lib.sh"
 unset DBUS_SESSION_BUS_ADDRESS
@@ -42,13 +41,10 @@ echo "main window seen ${handed_over} ms after the start"
 
 kill "$program_pid"
 wait "$program_pid" || true
-buses_for_display() {
-  local pid
-  for pid in $(pgrep -x 'dbus-launch|dbus-daemon'); do
-    tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qx "DISPLAY=$DISPLAY" && echo "$pid"
-  done
-}
-mapfile -t left < <(buses_for_display)
+left=()
+for pid in $(pgrep -x 'dbus-launch|dbus-daemon'); do
+  tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qx "DISPLAY=$DISPLAY" && left+=("$pid")
+done
 if ((${#left[@]} > 0)); then
   started_pids+=("${left[@]}")
   fail "left running: $(ps -o args= -p "${left[*]}")"

@@ -24,9 +24,7 @@ unchanged() {
 }
 
 # A digest of the screen rectangle x y width height.
-region_digest() {
-  import -silent -window root -crop "$3x$4+$1+$2" +repage -depth 8 rgb:- | md5sum | cut -d ' ' -f 1
-}
+region_digest() { import -silent -window root -crop "$3x$4+$1+$2" +repage -depth 8 rgb:- | md5sum | cut -d ' ' -f 1; }
 
 # Starts the window manager $1 in a home of its own, compositing off where it can be,
 # and waits until it manages the screen and its panels' free area has settled.
@@ -69,15 +67,6 @@ work_area() {
 screen_area() { xwininfo -root | awk '/^ *Width:/ { w = $NF } /^ *Height:/ { print 0, 0, w, $NF }'; }
 panel_reserved() { [[ $(work_area) != "$(screen_area)" ]]; }
 
-# Keeps every core busy for at most $1 seconds, should the test be killed.
-keep_cores_busy() {
-  local core
-  for ((core = 0; core < $(nproc); core++)); do
-    timeout "$1" bash -c 'while :; do :; done' &
-    started_pids+=("$!")
-  done
-}
-
 # "x y width height" of window $1 with its frame, if any (none told for a borderless one).
 frame_geometry() {
   local left=0 right=0 top=0 bottom=0 x y width height
@@ -102,11 +91,10 @@ expect_centred() {
     fail "$1 at $(frame_geometry "$2"), not $4 pixels above the centre of $3 give or take $5"
 }
 
-# The start-up window shown within $4 ms (4 s if not given), alone, borderless, 521 x 297 and
-# centred on the area $1 give or take $2 pixels; at least 1.5 s later the main window, 417 x 225
-# in a frame with a title bar, the start-up window gone within 1 s, the frame at rest 16 pixels
-# above the centre give or take $3 (or $2); sizes and distances times SCALE. Sets startup_frame,
-# main, main_frame and handed_over (ms between the two windows seen).
+# The start-up window within $4 ms (4 s if not given), alone and borderless, centred on the area $1
+# give or take $2 pixels; 1.5 s or more later the main window, with a title bar, the frame at rest
+# 16 pixels above the centre give or take $3 (or $2). Sets startup_frame, main, main_frame and
+# handed_over (ms between the two windows seen).
 expect_both_windows_centred() {
   local startup seen s=${SCALE:-1}
   startup=$(wait_for_window Form1 "${4:-4000}")
@@ -132,7 +120,6 @@ in_window() {
   read -r x y _ <<<"$(window_geometry "$1")"
   echo "$(($2 * s + x)) $(($3 * s + y)) $(($4 * s)) $(($5 * s))"
 }
-# A digest of the main window's status strip.
 # shellcheck disable=SC2046 # four numbers
 main_status() { region_digest $(in_window "$main" 65 8 287 33); }
 # Clicks INICIAR and waits until the status strip leaves its welcome.
@@ -144,7 +131,6 @@ start_playing() {
   wait_until 2000 "INICIAR did not start a play" status_changed
 }
 
-# The About box: the visible window titled ABOUT_TITLE (an extended regular
-# expression; Zumbilo if unset) that is not the main window.
+# The About box: the visible window titled ABOUT_TITLE (an ERE; Zumbilo if unset), not the main one.
 about_box() { xdotool search --onlyvisible --name "^${ABOUT_TITLE:-Zumbilo}\$" | grep -vx "$main" | head -n 1; }
 main_active() { [[ $(xdotool getactivewindow) == "$main" ]]; }

@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# package_test.sh installed|deb BUILD-DIR OUT-DIR VERSION APP-ID EXPECTED [FILE...]: what
-# `cmake --install`, or cpack's .deb, lays down in an emptied OUT-DIR: exactly the files listed
-# and an icon of each size (under /usr in the .deb), each as the desktop and lintian expect.
+# package_test.sh installed|deb BUILD-DIR OUT-DIR VERSION APP-ID EXPECTED [FILE...]: `cmake --install`
+# or the .deb lays down in OUT-DIR exactly the files listed and an icon of each size, as expected.
 set -euo pipefail
 kind=$1 build_dir=$2 out_dir=$3 version=$4 app_id=$5 expected=$6
 shift 6

@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# The Windows downloads: the zip as shipped; under Wine, the installer, the game
-# started from its shortcut and both uninstalls, which leave no trace (resources.sh
-# checks the installer's icon and version record).
+# The Windows downloads: the zip; under Wine, the installer, the game started from its
+# shortcut and both uninstalls, which leave no trace (resources.sh reads the installer).
 # Usage: windows_downloads.sh SETUP.exe PORTABLE.zip SHIPPED-zumbilo.exe
 # shellcheck source-path=SCRIPTDIR
 here=$(dirname "$0")
@@ -28,8 +27,7 @@ done
 sections=$(x86_64-w64-mingw32-objdump -h "$shipped_exe")
 [[ $sections != *' .debug_'* ]] || fail "zumbilo.exe ships with its symbols"
 
-# A Wine prefix of this test's own, so nothing outside the work folder is
-# touched; nor Linux's menus, which Wine would fill with the shortcut.
+# A Wine prefix of its own; nor Linux's menus, which Wine would fill with the shortcut.
 export WINEPREFIX=$work_dir/prefix WINEDLLOVERRIDES='mscoree,mshtml=;winemenubuilder.exe=d'
 trap 'wineserver -k 2>/dev/null || true; stop_everything' EXIT
 start_xvfb
@@ -51,16 +49,14 @@ cmp -s "$install_dir/zumbilo.exe" "$shipped_exe" || fail "no shipped zumbilo.exe
 "$wine_run" reg query "$ENTRY" >"$work_dir/entry" 2>>"$work_dir/wine.log" || fail "no entry $ENTRY"
 value() { tr -d '\r' <"$work_dir/entry" | awk -v name="$1" '$1 == name { sub(/^ *[^ ]+ +[^ ]+ +/, ""); print }'; }
 windows_dir=$(value InstallLocation)
-expect DisplayName "$(value DisplayName)" Zumbilo
-expect DisplayVersion "$(value DisplayVersion)" "$VERSION"
-expect Publisher "$(value Publisher)" Velmarin
-expect DisplayIcon "$(value DisplayIcon)" "$windows_dir\\zumbilo.exe,0"
-expect UninstallString "$(value UninstallString)" "\"$windows_dir\\uninstall.exe\""
-expect QuietUninstallString "$(value QuietUninstallString)" "\"$windows_dir\\uninstall.exe\" /S"
+uninstaller="\"$windows_dir\\uninstall.exe\""
+for field in DisplayName=Zumbilo DisplayVersion=$VERSION Publisher=Velmarin "DisplayIcon=$windows_dir\\zumbilo.exe,0" \
+  "UninstallString=$uninstaller" "QuietUninstallString=$uninstaller /S"; do
+  expect "${field%%=*}" "$(value "${field%%=*}")" "${field#*=}"
+done
 expect "the install folder" "$(winepath -u "$windows_dir")" "$install_dir"
 [[ -f $shortcut ]] || fail "no shortcut $shortcut"
-# The shell link leads to the program (in its local path, 8-bit) and, as its
-# flags (at byte 20) say, names an icon: the program's (16-bit).
+# The link leads to the program (8-bit path) and, by its flags at byte 20, shows its icon (16-bit).
 installed_exe="$windows_dir\\zumbilo.exe"
 strings "$shortcut" | grep -qxF "$installed_exe" || fail "the shortcut does not lead to $installed_exe"
 link_flags=$(od -An -tu4 -j20 -N4 "$shortcut" | xargs)
@@ -71,17 +67,15 @@ estimated_kb=$(($(value EstimatedSize)))
 ((estimated_kb >= installed_kb - 1 && estimated_kb <= installed_kb + 1)) ||
   fail "EstimatedSize $estimated_kb kB for $installed_kb kB installed"
 
-# The game, from the shortcut as a player starts it: its start-up window
-# comes, and its "x" ends it with status 0.
+# The game, from the shortcut: its start-up window comes, and its "x" ends it with status 0.
 "$wine_run" start /wait "$(winepath -w "$shortcut")" >"$work_dir/program.log" 2>&1 &
 program_pid=$! && started_pids+=("$program_pid")
 startup=$(wait_for_window Form1 20000)
 click_in "$startup" 504 16
 wait "$program_pid" || fail "the game ended with status $?"
 
-# Whether the uninstall ($1) took away everything the install had put in
-# place. The uninstaller runs on from a copy of itself in the temporary files,
-# and removes that too.
+# Whether the uninstall ($1) took away all the install put in place, even the copy of itself
+# in the temporary files that the uninstaller runs on from.
 expect_uninstalled() {
   wineserver -w
   [[ ! -e $install_dir ]] || fail "the $1 uninstall left $(find "$install_dir" -printf '%P ')"
@@ -102,11 +96,7 @@ wineserver -w
 uninstaller_shown() { found_id=$(xdotool search --onlyvisible --name Zumbilo | head -n 1) && [[ -n $found_id ]]; }
 wait_until 10000 "no uninstaller window" uninstaller_shown
 # Presses Enter in the uninstaller while it is there; true once it has gone.
-answer_uninstaller() {
-  uninstaller_shown || return 0
-  xdotool key --window "$found_id" Return
-  return 1
-}
+answer_uninstaller() { ! uninstaller_shown || { xdotool key --window "$found_id" Return && false; }; }
 wait_until 20000 "the uninstaller did not finish" answer_uninstaller
 expect_uninstalled interactive
 echo "installed $installed_kb kB; started; uninstalled without a trace, silently and not"

@@ -45,8 +45,7 @@ TEST(KeyTest, digitChoosesAFigureUnlessItIsAShortcut) {
 
 using InputTest = MainWindowTest;
 
-// A press captures the pointer; the release, wherever it comes, lets it go
-// and clicks what was pressed.
+// A press captures the pointer; a release anywhere frees it and clicks what was pressed.
 TEST_F(InputTest, releaseOutsideTheWindowClicksWhatWasPressedAndFreesThePointer) {
     click(c().lblPlay[0]);
     const platform::PixelRect rock = c().imgOpt[2].pixelRect();

@@ -1,6 +1,5 @@
-// Prints the shared pixel tables for the real-window tests under Wine, which
-// check them on the screen: each point of the start-up or the main window's
-// tables at SCALE times its place, with its colour as RRGGBB.
+// Prints the start-up or the main window's pixel tables for the tests under Wine, which check
+// them on the screen: each point at SCALE times its place, its colour as RRGGBB.
 // Usage: zumbilo_pixel_points startup|main SCALE
 #include <cstdio>
 #include <string_view>

@@ -8,22 +8,16 @@
 #include "win32_program_test.h"
 #include "window_pixels.h"
 
-namespace {
-
-using testing_support::Drawing;
-
-Drawing drawingOf(const platform::win32::Dib& image) {
-    return {image.width(), image.height(), [&image](int x, int y) { return image.colourAt(x, y); }};
-}
-
-}  // namespace
-
-// The program drawn into a memory bitmap, its input sent as window messages;
-// named outside the anonymous namespace, for the shared tests' names.
+// The program drawn into a memory bitmap; outside the anonymous namespace, for the tests' names.
 struct Win32DrawnProgram : Win32Program {
+    using Drawing = testing_support::Drawing;
     // Halftone stretching of the logo.
     static constexpr int kLogoBlendsAtLeast = 100;
 
+    static Drawing drawingOf(const platform::win32::Dib& image) {
+        return {image.width(), image.height(),
+                [&image](int x, int y) { return image.colourAt(x, y); }};
+    }
     static Drawing drawn(const platform::Form& form) {
         return drawingOf(platform::win32::renderForm(form));
     }

@@ -1,8 +1,7 @@
 #include "random_input.h"
 #include "win32_program_test.h"
 
-// Window messages sent to the real windows; named outside the anonymous
-// namespace, for the shared test's name.
+// Window messages sent to the real windows; outside the anonymous namespace, for the test's name.
 struct Win32Input : Win32Program {
     static constexpr std::uint64_t kEvents = 5000;
 

@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# What Windows reads from a file of the game's before running it: its version
-# record; its one icon, with the eleven images; and for the program itself,
-# the DLLs it imports, all of them Windows' own, and its manifest.
+# What Windows reads from a file of the game's: its version record, its one icon with the eleven
+# images; for the program, the DLLs it imports, all Windows' own, and its manifest.
 # Usage: resources.sh zumbilo.exe|SETUP.exe [installer]
 set -euo pipefail
 exe=$1 kind=${2:-program}
@@ -15,8 +14,8 @@ expect() {
 }
 resource() { wrestool -x --raw --type="$1" "$exe"; }
 
-# The fixed part: after its signature, the structure's version, then the file
-# and the product version, each as two words of two 16-bit numbers.
+# After the fixed part's signature and its version, the file and the product version, each two
+# words of two 16-bit numbers.
 version_number() {
   local -a w
   read -r -a w <<<"$(resource version | od -An -tx4 -v -w4 | grep -A5 -x ' feef04bd' | xargs)"
@@ -40,8 +39,7 @@ images=$(icotool -l "$icon" |
 expect "the icon's images" "$images" "16×4 16×8 16×32 32×4 32×8 32×32 48×8 48×32 96×32 128×32 256×32"
 
 if [[ $kind == program ]]; then
-  # Statically linked, so nothing of the compiler's runtime: only what every
-  # Windows 10 and 11 has in its system folder.
+  # Statically linked, so only what every Windows 10 and 11 has in its system folder.
   windows_dlls='^(kernel32|user32|gdi32|shell32|msvcrt|comctl32|winmm|msimg32|advapi32|ole32|oleaut32|oleacc|uxtheme|dwmapi|shcore|imm32)\.dll$'
   imports=$(x86_64-w64-mingw32-objdump -p "$exe" | sed -n 's/^\s*DLL Name: //p' | tr '[:upper:]' '[:lower:]')
   expect "imports kernel32.dll" "$(grep -cx kernel32.dll <<<"$imports")" 1

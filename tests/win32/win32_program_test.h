@@ -10,8 +10,7 @@
 #include "pointer.h"
 #include "program_on.h"
 
-// The program from its start-up window on, with input sent as the window
-// messages the system would send.
+// The program from its start-up window on, its input sent as the system's window messages.
 class Win32Program : public testing_support::ProgramOn<platform::win32::Win32WindowSystem> {
   public:
     // Keys held for one program are not held for the next.
@@ -50,8 +49,7 @@ class Win32Program : public testing_support::ProgramOn<platform::win32::Win32Win
         SetKeyboardState(state.data());
     }
 
-    // Shift and Ctrl as a mouse message carries them; Ctrl and Alt held on the
-    // keyboard, where the window reads them for keys.
+    // Shift and Ctrl as a mouse message carries them; Ctrl and Alt held, as keys read them.
     static WPARAM held(int buttons, int keys) {
         std::vector<int> down;
         if ((keys & platform::kCtrlMask) != 0) {
@@ -91,5 +89,4 @@ class HandedOver : public Win32Program {
     HandedOver() { handOff(); }
 };
 
-class Win32ProgramTest : public ::testing::Test, protected Win32Program {};
 class MainWindowTest : public ::testing::Test, protected HandedOver {};

@@ -1,9 +1,7 @@
-// Prints what a shown top-level window says, for the real-window tests under
-// Wine, which cannot read a dialog's controls from the X server: the title of
-// its owner and whether the owner still takes input, the text of each child
-// window, line by line, in UTF-8, then its frame as Windows has it, in screen
-// pixels (at 200 % larger than the window manager's). With "close", asks the window to close
-// instead, as its title bar's button would, whichever window has the focus.
+// For the tests under Wine, which cannot read a dialog's controls from the X server: prints a
+// shown window's owner's title, whether the owner takes input, each child's text in UTF-8, and its
+// frame as Windows has it (at 200 % larger than the window manager's); or with "close", closes it
+// as its title bar's button would.
 // Usage: zumbilo_window_texts TITLE [close]   (status 1 when no such window exists)
 #include <windows.h>
 
@@ -15,13 +13,10 @@
 
 namespace {
 
-using platform::win32::narrow;
-using platform::win32::widen;
-
 std::string windowText(HWND window) {
     std::wstring text(GetWindowTextLengthW(window) + 1, L'\0');
     text.resize(GetWindowTextW(window, text.data(), static_cast<int>(text.size())));
-    return narrow(text);
+    return platform::win32::narrow(text);
 }
 
 BOOL CALLBACK printChildText(HWND child, LPARAM) {
@@ -38,7 +33,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
-    const HWND window = FindWindowW(nullptr, widen(argv[1]).c_str());
+    const HWND window = FindWindowW(nullptr, platform::win32::widen(argv[1]).c_str());
     if (window == nullptr) {
         return 1;
     }
