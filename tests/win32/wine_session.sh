@@ -2,7 +2,8 @@
 # The Windows program under Wine at 96 or 192 dpi (every size doubled), on openbox, played with
 # a real pointer and keyboard: both windows placed; the pixel tables and the captions' ink on the
 # screen; the shell's About box, modal to the main window, with both lines; a play by click and
-# one by key; (REINICIAR) bringing both windows back; the "x" ending the program with status 0.
+# two by key, each verdict with its counter; (REINICIAR) bringing both windows back with the
+# counters at 0; the "x" ending the program with status 0.
 # Usage: wine_session.sh zumbilo.exe zumbilo_window_texts.exe zumbilo_pixel_points.exe DPI
 #   WINEPREFIX: this test's and DPI's alone, as Wine keeps the monitors of its first X server.
 # shellcheck source-path=SCRIPTDIR
@@ -32,8 +33,12 @@ crop_of() {
   read -r -a r <<<"$(in_window "$@")"
   import -silent -window root -crop "${r[2]}x${r[3]}+${r[0]}+${r[1]}" +repage "$6"
 }
+# A digest of the main window's client rectangle x y width height.
 # shellcheck disable=SC2046 # four numbers
-computer_hand() { region_digest $(in_window "$main" 248 56 153 153); }
+digest() { region_digest $(in_window "$main" "$@"); }
+wins() { digest 8 8 57 33; }
+losses() { digest 352 8 57 33; }
+computer_hand() { digest 248 56 153 153; }
 
 # Fails unless the $1 window, as cropped to $work_dir/$1.png, shows the pixel tests' colours where they check.
 expect_table_colours() {
@@ -52,6 +57,7 @@ expect_ink() {
 
 # The first start waits for Wine to start too.
 expect_both_windows_centred "$screen" 1 2 20000
+welcome_counters="$(wins) $(losses)"
 crop_of "$main" 0 0 417 225 "$work_dir/main.png"
 expect_table_colours main
 expect_ink 8 8 57 33 black && expect_ink 352 8 57 33 black && expect_ink 65 8 287 33 black # counters, status
@@ -79,22 +85,60 @@ about_closed() { [[ -z $(about_box) ]] || { "$wine_run" "$window_texts" "$about"
 wait_until 8000 "the About box did not close" about_closed
 holds 1000 choosing_status || fail "a click on the main window played, at once or once the About box closed"
 
-# A figure chosen by the command $@, a real click or key; once the computer's hand rests, the
-# next play, from the player's hand.
+# Plays figure $1 (0 paper, 1 scissors, 2 rock) chosen by the command $2..., a real click or
+# key; keeps the player's hand, the computer's mirrored, the status and the counter that moved;
+# then the next play, from the player's hand.
 play() {
-  "$@"
+  local counters
+  counters="$(wins) $(losses)"
+  "${@:2}"
   xdotool mousemove 0 0
   chosen() { ! choosing_status; }
-  wait_until 2000 "no figure chosen by $*" chosen
+  wait_until 2000 "figure $1 not chosen" chosen
   holds 3000 unchanged computer_hand || fail "the computer's hand did not settle"
+  crop_of "$main" 16 56 153 153 "$work_dir/figure$1.png"
+  crop_of "$main" 248 56 153 153 "$work_dir/computer$1.png"
+  mogrify -flop "$work_dir/computer$1.png"
+  verdict_status[$1]=$(main_status)
+  local -a before after
+  read -r -a before <<<"$counters"
+  read -r -a after <<<"$(wins) $(losses)"
+  counter_moved[$1]="$([[ ${before[0]} == "${after[0]}" ]] || echo wins)$([[ ${before[1]} == "${after[1]}" ]] || echo losses)"
   click_in "$main" "${PLAYER_HAND[@]}"
   holds 2000 choosing_status || fail "no next play"
 }
-play click_in "$main" "${PAPER[@]}"
-play xdotool key 5
+declare -a verdict_status counter_moved
+play 0 click_in "$main" "${PAPER[@]}"
+play 1 xdotool key 5
+play 2 xdotool key 9
+
+# Each verdict as the figures call it: the computer's figure is the one whose player's picture is
+# most like its hand mirrored; the counter that moved is the verdict's, and the same verdict reads
+# the same, another verdict otherwise.
+difference() { compare -metric AE -fuzz 10% "$1" "$2" null: 2>&1 || true; }
+same() { [[ $1 == "$2" ]] && echo 1 || echo 0; }
+declare -A status_of
+for figure in 0 1 2; do
+  best=
+  for candidate in 0 1 2; do
+    d=$(difference "$work_dir/computer$figure.png" "$work_dir/figure$candidate.png")
+    if [[ -z $best ]] || ((d < least)); then best=$candidate least=$d; fi
+  done
+  verdict=$(((figure - best + 3) % 3)) # 0 a draw, 1 a win, 2 a loss
+  expected_move=("" wins losses)
+  [[ ${counter_moved[figure]} == "${expected_move[verdict]}" ]] ||
+    fail "figure $figure against $best moved \"${counter_moved[figure]}\", not \"${expected_move[verdict]}\""
+  for other in "${!status_of[@]}"; do
+    [[ $(same "$other" "$verdict") == $(same "${status_of[$other]}" "${verdict_status[figure]}") ]] ||
+      fail "verdicts $other and $verdict read alike, or one verdict reads differently"
+  done
+  status_of[$verdict]=${verdict_status[figure]}
+  echo "figure $figure against $best: ${expected_move[verdict]:-draw}"
+done
 
 click_in "$main" "${REINICIAR[@]}"
 expect_both_windows_centred "$screen" 1 2
+[[ "$(wins) $(losses)" == "$welcome_counters" ]] || fail "the counters are not back at 0 after (REINICIAR)"
 
 click_in "$main" "${REINICIAR[@]}"
 startup=$(wait_for_window Form1 4000)
