@@ -24,8 +24,6 @@ struct ProgramRun : testing_support::ProgramOn<platform::QtWindowSystem> {
         ProgramOn::handOff();
         QCoreApplication::processEvents();
     }
-    // Ticks of the start-up sequence's timers.
-    void sequenceTicks(int n) { rt.clock.advance(30LL * n); }
     void key(int code) { lastKeyResult = principal().keyPress(code); }
     // As Qt's windows hand the pointer to the forms, for the tests that every
     // window system passes alike.
