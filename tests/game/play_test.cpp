@@ -190,18 +190,32 @@ TEST_F(PlayTest, allNinePairsGiveTheirVerdictAndAdvanceOneCounterPastNine) {
 
 // A key-started play from the welcome state never sets Playing: the player's
 // hand answers at once while the hands run on, and a figure chosen goes on
-// from the tick reached.
+// from the tick reached. The hands and the slide wait while the About box is
+// open, then go on a tick at a time.
 TEST_F(PlayTest, handClickDuringAKeyStartedPlayOpensANewPlayWhileTheHandsRunOn) {
     rt.random.script({kDrawsRock, kDrawsRock});
     key('8');
     EXPECT_TRUE(c().lblPlay[0].Visible);
     EXPECT_FALSE(c().imgOpt[1].Visible);
-    ticks(2);
     click(c().Image1);
     EXPECT_EQ(c().lblGame.Caption.get(), "ELIGE UNA FIGURA");
     EXPECT_FALSE(c().Image1.Visible);
     EXPECT_TRUE(c().tmrHands.Enabled);
 
+    const platform::Twips top = principal().Top;
+    std::string statusWhileOpen;
+    platform::Twips topWhileOpen = 0;
+    rt.aboutBox.whileOpen = [&] {
+        rt.clock.advance(2000);
+        statusWhileOpen = c().lblGame.Caption;
+        topWhileOpen = principal().Top;
+    };
+    click(c().cmdAbout);
+    EXPECT_EQ(statusWhileOpen, "ELIGE UNA FIGURA");
+    EXPECT_EQ(topWhileOpen, top);
+    EXPECT_EQ(principal().Top.get(), top - 60);
+    EXPECT_EQ(principal().TickCount, 1);
+    ticks(1);
     click(c().imgOpt[0]);  // paper now, at tick 2
     EXPECT_EQ(c().Image2.Picture.get(), c().imgVs3.Picture.get());
     ticks(3);

@@ -47,23 +47,4 @@ TEST_F(AboutBoxTest, questionMarkOpensTheBoxModalWithTitleTextAndIconEachTime) {
                                  QString::fromUtf8("Velmarin\nZumbilo: Versi\xC3\xB3n 3.5")}));
 }
 
-// The hands and the slide wait while the box is open, then go on a tick at a time.
-TEST_F(AboutBoxTest, theHandsAndTheSlideWaitWhileTheBoxIsOpen) {
-    key('5');
-    click(c().Image1);  // Playing is False: a new play opens while the hands go on
-    const platform::Twips top = principal().Top;
-    std::string statusWhileOpen;
-    platform::Twips topWhileOpen = 0;
-    rt.aboutBox.whileOpen = [&] {
-        rt.clock.advance(2000);
-        statusWhileOpen = c().lblGame.Caption;
-        topWhileOpen = principal().Top;
-    };
-    click(c().cmdAbout);
-    EXPECT_EQ(statusWhileOpen, "ELIGE UNA FIGURA");
-    EXPECT_EQ(topWhileOpen, top);
-    EXPECT_EQ(principal().Top.get(), top - 60);
-    EXPECT_EQ(principal().TickCount, 1);
-}
-
 }  // namespace

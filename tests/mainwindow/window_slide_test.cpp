@@ -27,7 +27,6 @@ class PlacementTest : public ProgramTest {
     QPoint formPlace() {
         return {platform::toPixels(principal().Left), platform::toPixels(principal().Top)};
     }
-    // Where a rectangle of this size is centred on the screen.
     QPoint centred(QSize size) {
         const platform::PixelRect area = rt.windows.screenArea();
         return {area.x + (area.width - size.width()) / 2,
@@ -48,14 +47,12 @@ class PlacementTest : public ProgramTest {
     static void frameNewWindows(bool framed) {
         using Offscreen = QOffscreenPlatformNativeInterface*;
         QPlatformNativeInterface* const native = QGuiApplication::platformNativeInterface();
-        const auto resource = [native](const char* name) {
-            return native->nativeResourceForIntegration(name);
-        };
+        const auto self = reinterpret_cast<Offscreen>(native);
         QJsonObject settings = reinterpret_cast<QJsonObject (*)(Offscreen)>(
-            resource("configuration"))(reinterpret_cast<Offscreen>(native));
+            native->nativeResourceForIntegration("configuration"))(self);
         settings[QStringLiteral("windowFrameMargins")] = framed;
-        reinterpret_cast<void (*)(const QJsonObject&, Offscreen)>(resource("setConfiguration"))(
-            settings, reinterpret_cast<Offscreen>(native));
+        reinterpret_cast<void (*)(const QJsonObject&, Offscreen)>(
+            native->nativeResourceForIntegration("setConfiguration"))(settings, self);
     }
     void TearDown() override { frameNewWindows(true); }
 };
@@ -84,9 +81,7 @@ TEST_F(WindowSlideTest, sixStepsUpOneDownAndARestartAfterKStepsMakesTheRest) {
         }
         EXPECT_FALSE(c().tmrTop.Enabled);
         EXPECT_EQ(principal().slide().SlideStep, 0);
-        EXPECT_EQ(principal().Left.get(), centredLeft);
         EXPECT_EQ(windowOf(principal())->size(), QSize(417, 225));
-        EXPECT_EQ(windowOf(principal())->pos().y(), platform::toPixels(principal().Top));
         reload(principal());
         slideTicks(k + 1);
         reload(principal());

@@ -40,7 +40,6 @@ TEST_F(SequenceTest, everyTickOfTheTitleFadeAndTheBands) {
         }
         EXPECT_EQ(s().Timer3.Enabled.get(), n == 41);
     }
-    EXPECT_EQ(s().Shape3.BorderColor.get(), kCrossingRed);
 }
 
 // Any moment, any button let go anywhere: a grey box while held, and the click
