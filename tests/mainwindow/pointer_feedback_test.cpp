@@ -9,6 +9,7 @@
 namespace {
 
 using platform::kFixedSingle;
+using platform::kLeftButton;
 using platform::kNoBorder;
 
 class PointerFeedbackTest : public MainWindowTest {
@@ -59,9 +60,9 @@ TEST_F(PointerFeedbackTest, eachMoveLeavesTheHoverStateOfItsTable) {
     // A held button keeps the moves on the control it went down on.
     const auto [x, y] = centreOf(c().imgOpt[1]);
     const auto [toX, toY] = centreOf(c().lblReset[0]);
-    principal().mouseDown(x, y, platform::kLeftButton, 0);
-    principal().mouseMove(toX, toY, platform::kLeftButton, 0);
-    principal().mouseUp(toX, toY, platform::kLeftButton, 0);
+    principal().mouseDown(x, y, kLeftButton, 0);
+    principal().mouseMove(toX, toY, kLeftButton, 0);
+    principal().mouseUp(toX, toY, kLeftButton, 0);
     EXPECT_EQ(hover(), "2");
     moveThrough({{{toX, toY}, "2"}, {centreOf(c().Image1), "2"}});  // covered: reaches Image2
     EXPECT_EQ(c().lblPlay[1].ForeColor.get(), platform::RGB(0, 0, 0));
@@ -72,25 +73,25 @@ TEST_F(PointerFeedbackTest, eachMoveLeavesTheHoverStateOfItsTable) {
 TEST_F(PointerFeedbackTest, pressBordersComeWithAnyButtonAndGoAtTheRelease) {
     int borderAtRestart = -1;
     c().lblReset.onClick = [&](int /*index*/) { borderAtRestart = c().lblReset[1].BorderStyle; };
-    const auto [playX, playY] = centreOf(c().lblPlay[0]);
-    const auto [resetX, resetY] = centreOf(c().lblReset[0]);
-    const auto [x, y] = centreOf(c().Image1);
-    const platform::PixelRect panel = c().lblPlay[1].pixelRect();
-    for (const auto& [atX, atY, button, pressed, held, upX, upY] : std::initializer_list<
-             std::tuple<int, int, int, const platform::PointerControl*, int, int, int>>{
-             {playX, playY, platform::kLeftButton, &c().lblPlay[1], kFixedSingle, playX, playY},
-             {panel.x + 3, panel.y + 3, platform::kLeftButton, &c().lblPlay[1], kNoBorder,
-              panel.x + 3, panel.y + 3},  // the label gone
-             {resetX, resetY, platform::kMiddleButton, &c().lblReset[1], kFixedSingle, resetX,
-              resetY},
-             {132, 70, platform::kRightButton, &c().imgOpt[1], kFixedSingle, 132, 70},
-             {x, y, platform::kLeftButton, &c().Image1, kFixedSingle, -50, 900},
-             {x, y, 8, &c().Image1, kNoBorder, x, y}}) {
-        principal().mouseDown(atX, atY, button, 0);
-        EXPECT_EQ(pressed->BorderStyle.get(), held) << atX << "," << atY;
+    using Point = std::pair<int, int>;
+    const Point play = centreOf(c().lblPlay[0]);
+    const Point reset = centreOf(c().lblReset[0]);
+    const Point hand = centreOf(c().Image1);
+    const Point panel{c().lblPlay[1].pixelRect().x + 3, c().lblPlay[1].pixelRect().y + 3};
+    for (const auto& [at, up, button, pressed, held] :
+         std::initializer_list<std::tuple<Point, Point, int, const platform::PointerControl*, int>>{
+             {play, play, kLeftButton, &c().lblPlay[1], kFixedSingle},
+             {panel, panel, kLeftButton, &c().lblPlay[1], kNoBorder},  // the label gone
+             {reset, reset, platform::kMiddleButton, &c().lblReset[1], kFixedSingle},
+             {{132, 70}, {132, 70}, platform::kRightButton, &c().imgOpt[1], kFixedSingle},
+             {hand, {-50, 900}, kLeftButton, &c().Image1, kFixedSingle},
+             {hand, hand, 8, &c().Image1, kNoBorder}}) {
+        SCOPED_TRACE(testing::Message() << at.first << "," << at.second);
+        principal().mouseDown(at.first, at.second, button, 0);
+        EXPECT_EQ(pressed->BorderStyle.get(), held);
         EXPECT_EQ(c().lblReset[0].BorderStyle.get(), kNoBorder);
-        principal().mouseUp(upX, upY, button, 0);
-        EXPECT_EQ(pressed->BorderStyle.get(), kNoBorder) << atX << "," << atY;
+        principal().mouseUp(up.first, up.second, button, 0);
+        EXPECT_EQ(pressed->BorderStyle.get(), kNoBorder);
     }
     EXPECT_EQ(borderAtRestart, kNoBorder);
     moveTo(c().lblGame);
