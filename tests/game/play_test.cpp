@@ -75,7 +75,6 @@ TEST_F(PlayTest, startAndAPictureGoFromWelcomeThroughChoosingToShakingToTheVerdi
     expectShown(kShaking);
     EXPECT_EQ(tipAt(c().Image1), " JUGAR DE NUEVO. ");
     EXPECT_EQ(tipAt(c().lblGame), "<none>");
-    EXPECT_EQ(principal().PlayerValue, 2);
     const Picture paper = c().imgVs1.Picture;
     const Picture scissors = c().imgVs2.Picture;
     const Picture rock = c().imgVs3.Picture;
@@ -89,7 +88,6 @@ TEST_F(PlayTest, startAndAPictureGoFromWelcomeThroughChoosingToShakingToTheVerdi
         expectShown(kShaking);
     }
     EXPECT_TRUE(rt.aboutBox.shown.empty());
-    EXPECT_EQ(principal().Choice, 1);
     EXPECT_EQ(shown, (std::vector<Picture>{rock, paper, scissors, rock, paper, scissors}));
 
     ticks(1);
@@ -108,18 +106,12 @@ TEST_F(PlayTest, startAndAPictureGoFromWelcomeThroughChoosingToShakingToTheVerdi
     EXPECT_EQ(c().Image2.Picture.get(), paper);
 }
 
-TEST_F(PlayTest, startLabelOpensThePlayWithAnyButtonLetGoAnywhere) {
+// A press clicks what it went down on wherever let go, even outside the window.
+TEST_F(PlayTest, startLabelOpensThePlayWithAButtonLetGoOutsideTheWindow) {
     const auto [x, y] = centreOf(c().lblPlay[0]);
-    const auto [statusX, statusY] = centreOf(c().lblGame);
-    for (const auto& [button, releaseX, releaseY] :
-         {std::tuple{platform::kMiddleButton, x, y},
-          std::tuple{platform::kLeftButton, statusX, statusY},
-          std::tuple{platform::kRightButton, -20, -20}}) {
-        reload(principal());
-        principal().mouseDown(x, y, button, 0);
-        principal().mouseUp(releaseX, releaseY, button, 0);
-        expectShown(kChoosing);
-    }
+    principal().mouseDown(x, y, platform::kRightButton, 0);
+    principal().mouseUp(-20, -20, platform::kRightButton, 0);
+    expectShown(kChoosing);
 }
 
 // Digits choose by keypad column while the hands are still, and every key is

@@ -107,7 +107,6 @@ TEST_F(FirstShowTest, theMainWindowIsCentredByItsFrameAndTheWindowManagersPlacin
     EXPECT_EQ(formPlace(), centredByFrame() - QPoint(0, 4));
     slideTicks(6);
     EXPECT_EQ(framePlace(), centredByFrame() - QPoint(0, 16));
-    EXPECT_EQ(formPlace(), centredByFrame() - QPoint(0, 16));
 
     const QWidget& window = *windowOf(principal());
     EXPECT_EQ(window.minimumSize(), window.maximumSize());
