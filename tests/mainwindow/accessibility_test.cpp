@@ -96,8 +96,7 @@ TEST_F(AccessibilityTest, pressClicksOnTheNextTurnWhereThePointerReachesTheContr
 
 // A screen reader hears each new status, the verdict with the computer's figure
 // and the score; a control it knows tells it of its new name. The children are
-// what the pointer reaches, where it reaches them, front to back, named for
-// what they are.
+// what the pointer reaches, where it does, front to back, named for what they are.
 TEST_F(AccessibilityTest, statusLineAnnouncesEachStatusAndTheChildrenNameWhatTheyShow) {
     static QStringList heard;
     static QStringList renamed;

@@ -24,11 +24,9 @@ class RestartTest : public ProgramTest {
 };
 
 // A restart replays the sequence and brings back a fresh main window, the
-// program never ending in between. Made k ticks into the hands, it carries
-// the tick count and Playing over: the next window's first verdict comes on its
-// (6 - k)-th tick, and until then the player's hand is held even in a play
-// started by a digit from the welcome state. After a verdict (k = 6) nothing
-// carries over, the score cleared.
+// program never ending in between. Made k ticks into the hands, it carries the
+// tick count and Playing over, which holds the player's hand until the next
+// verdict, on the (6 - k)-th tick; after a verdict (k = 6) nothing carries over.
 TEST_F(RestartTest, aRestartBringsBackAFreshWindowCarryingOnlyTheTickCountAndPlayingOver) {
     for (int k = 1; k <= 6; ++k) {
         SCOPED_TRACE(k);
