@@ -150,10 +150,9 @@ TEST_F(WindowSlideTest, movesOnceThePlacementIsOverAreNoDragAndTheSlideGoesOn) {
     }
 }
 
-// A drag by the title bar is where the steps go on from. A busy window manager
-// may report the fourth step after the sixth was asked, and the sixth after the
-// step back down to the fourth step's place: no drags, the window still rests
-// where the form has it.
+// A drag by the title bar is where the steps go on from; a busy window manager's
+// late reports of the fourth step and the sixth (after the step back down to the
+// fourth's place) are no drags: the window rests where the form has it.
 TEST_F(WindowSlideTest, aDragByTheTitleBarIsWhereTheStepsGoOnFromAndLateReportsAreNone) {
     slideTicks(2);
     QGuiApplicationPrivate::mouse_buttons = Qt::LeftButton;  // on the title bar
