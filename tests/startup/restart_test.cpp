@@ -15,13 +15,7 @@ long residentKiB() {
 
 constexpr int kPlayerScissors = 1;  // against the computer's unscripted paper
 
-class RestartTest : public ProgramTest {
-  protected:
-    void startPlay(int figure) {
-        click(c().lblPlay[0]);
-        click(c().imgOpt[figure]);
-    }
-};
+using RestartTest = ProgramTest;
 
 // A restart replays the sequence and brings back a fresh main window, the
 // program never ending in between. Made k ticks into the hands, it carries the
@@ -31,7 +25,8 @@ TEST_F(RestartTest, aRestartBringsBackAFreshWindowCarryingOnlyTheTickCountAndPla
     for (int k = 1; k <= 6; ++k) {
         SCOPED_TRACE(k);
         handOff();
-        startPlay(kPlayerScissors);
+        click(c().lblPlay[0]);
+        click(c().imgOpt[kPlayerScissors]);
         ticks(k);
         restart();
         rt.clock.advance(kHandOffMs - 1);
@@ -61,7 +56,8 @@ TEST_F(RestartTest, aRestartBringsBackAFreshWindowCarryingOnlyTheTickCountAndPla
 TEST_F(RestartTest, aThousandRestartsLeaveResidentMemoryWhereItWas) {
     const auto restartAfterAPlay = [&] {
         handOff();
-        startPlay(kPlayerScissors);
+        click(c().lblPlay[0]);
+        click(c().imgOpt[kPlayerScissors]);
         ticks(6);
         restart();
         // As the event loop does between inputs.
