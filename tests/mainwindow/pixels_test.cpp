@@ -44,7 +44,6 @@ INSTANTIATE_TYPED_TEST_SUITE_P(StartupPixels, StartupPixels, QtProgram);
 
 namespace {
 
-// Collects what the window is asked to repaint.
 struct PaintRecorder final : QObject {
     bool eventFilter(QObject* /*watched*/, QEvent* event) override {
         if (event->type() == QEvent::Paint) {

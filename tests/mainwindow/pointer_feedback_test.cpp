@@ -1,4 +1,3 @@
-#include <functional>
 #include <initializer_list>
 #include <string>
 #include <tuple>
@@ -10,6 +9,7 @@
 namespace {
 
 using platform::kFixedSingle;
+using platform::kLeftButton;
 using platform::kNoBorder;
 
 class PointerFeedbackTest : public MainWindowTest {
@@ -26,9 +26,9 @@ class PointerFeedbackTest : public MainWindowTest {
                lit(c().shpOpt3.FillStyle == platform::kFillSolid, '3');
     }
 
-    void moveToPanelRim(const platform::Label& panel) {
+    static std::pair<int, int> panelRim(const platform::Label& panel) {
         const platform::PixelRect r = panel.pixelRect();
-        principal().mouseMove(r.x + 3, r.y + r.height - 4, 0, 0);
+        return {r.x + 3, r.y + r.height - 4};
     }
 };
 
@@ -36,38 +36,35 @@ class PointerFeedbackTest : public MainWindowTest {
 // alone, a figure fills its own shape and leaves the labels as they were.
 TEST_F(PointerFeedbackTest, eachMoveLeavesTheHoverStateOfItsTable) {
     click(c().lblPlay[0]);  // the options are shown from the first new play on
-    const std::vector<std::pair<std::function<void()>, std::string>> moves{
-        {[&] { moveTo(c().lblReset[0]); }, "r"},
-        {[&] { moveTo(c().cmdAbout); }, "a"},
-        {[&] { moveTo(c().imgOpt[0]); }, "a1"},
-        {[&] { moveTo(c().imgOpt[2]); }, "a3"},
-        {[&] { moveTo(c().lblGame); }, ""},
-        {[&] { moveTo(c().imgOpt[1]); }, "2"},
-        {[&] { moveTo(c().lblWin); }, ""},
-        {[&] { moveToPanelRim(c().lblPlay[1]); }, "p"},  // the start label is hidden by now
-        {[&] { moveTo(c().lblLose); }, ""},
-        {[&] { moveToPanelRim(c().lblReset[1]); }, "r"},
-        {[&] { moveTo(c().imgOpt[1]); }, "r2"},
-        {[&] { moveTo(c().lblVS); }, ""},
-        {[&] { moveTo(c().imgOpt[0]); }, "1"},
-        {[&] { principal().mouseMove(200, 4, 0, 0); }, ""},  // the window's own surface
-        // A held button keeps the moves on the control it went down on.
-        {[&] {
-             const auto [x, y] = centreOf(c().imgOpt[1]);
-             const auto [toX, toY] = centreOf(c().lblReset[0]);
-             principal().mouseDown(x, y, platform::kLeftButton, 0);
-             principal().mouseMove(toX, toY, platform::kLeftButton, 0);
-             principal().mouseUp(toX, toY, platform::kLeftButton, 0);
-         },
-         "2"},
-        {[&] { moveTo(c().lblReset[0]); }, "2"},  // covered: reaches Image2
-        {[&] { moveTo(c().Image1); }, "2"},
-    };
-    int step = 0;
-    for (const auto& [move, expected] : moves) {
-        move();
-        EXPECT_EQ(hover(), expected) << "move " << step++;
-    }
+    const auto moveThrough =
+        [&](const std::vector<std::pair<std::pair<int, int>, std::string>>& moves) {
+            for (const auto& [at, expected] : moves) {
+                principal().mouseMove(at.first, at.second, 0, 0);
+                EXPECT_EQ(hover(), expected) << at.first << "," << at.second;
+            }
+        };
+    moveThrough({{centreOf(c().lblReset[0]), "r"},
+                 {centreOf(c().cmdAbout), "a"},
+                 {centreOf(c().imgOpt[0]), "a1"},
+                 {centreOf(c().imgOpt[2]), "a3"},
+                 {centreOf(c().lblGame), ""},
+                 {centreOf(c().imgOpt[1]), "2"},
+                 {centreOf(c().lblWin), ""},
+                 {panelRim(c().lblPlay[1]), "p"},  // the start label is hidden by now
+                 {centreOf(c().lblLose), ""},
+                 {panelRim(c().lblReset[1]), "r"},
+                 {centreOf(c().imgOpt[1]), "r2"},
+                 {centreOf(c().lblVS), ""},
+                 {centreOf(c().imgOpt[0]), "1"},
+                 {{200, 4}, ""}});  // the window's own surface
+    // A held button keeps the moves on the control it went down on.
+    const auto [x, y] = centreOf(c().imgOpt[1]);
+    const auto [toX, toY] = centreOf(c().lblReset[0]);
+    principal().mouseDown(x, y, kLeftButton, 0);
+    principal().mouseMove(toX, toY, kLeftButton, 0);
+    principal().mouseUp(toX, toY, kLeftButton, 0);
+    EXPECT_EQ(hover(), "2");
+    moveThrough({{{toX, toY}, "2"}, {centreOf(c().Image1), "2"}});  // covered: reaches Image2
     EXPECT_EQ(c().lblPlay[1].ForeColor.get(), platform::RGB(0, 0, 0));
 }
 
@@ -76,25 +73,25 @@ TEST_F(PointerFeedbackTest, eachMoveLeavesTheHoverStateOfItsTable) {
 TEST_F(PointerFeedbackTest, pressBordersComeWithAnyButtonAndGoAtTheRelease) {
     int borderAtRestart = -1;
     c().lblReset.onClick = [&](int /*index*/) { borderAtRestart = c().lblReset[1].BorderStyle; };
-    const auto [playX, playY] = centreOf(c().lblPlay[0]);
-    const auto [resetX, resetY] = centreOf(c().lblReset[0]);
-    const auto [x, y] = centreOf(c().Image1);
-    const platform::PixelRect panel = c().lblPlay[1].pixelRect();
-    for (const auto& [atX, atY, button, pressed, held, upX, upY] : std::initializer_list<
-             std::tuple<int, int, int, const platform::PointerControl*, int, int, int>>{
-             {playX, playY, platform::kLeftButton, &c().lblPlay[1], kFixedSingle, playX, playY},
-             {panel.x + 3, panel.y + 3, platform::kLeftButton, &c().lblPlay[1], kNoBorder,
-              panel.x + 3, panel.y + 3},  // the label gone
-             {resetX, resetY, platform::kMiddleButton, &c().lblReset[1], kFixedSingle, resetX,
-              resetY},
-             {132, 70, platform::kRightButton, &c().imgOpt[1], kFixedSingle, 132, 70},
-             {x, y, platform::kLeftButton, &c().Image1, kFixedSingle, -50, 900},
-             {x, y, 8, &c().Image1, kNoBorder, x, y}}) {
-        principal().mouseDown(atX, atY, button, 0);
-        EXPECT_EQ(pressed->BorderStyle.get(), held) << atX << "," << atY;
+    using Point = std::pair<int, int>;
+    const Point play = centreOf(c().lblPlay[0]);
+    const Point reset = centreOf(c().lblReset[0]);
+    const Point hand = centreOf(c().Image1);
+    const Point panel{c().lblPlay[1].pixelRect().x + 3, c().lblPlay[1].pixelRect().y + 3};
+    for (const auto& [at, up, button, pressed, held] :
+         std::initializer_list<std::tuple<Point, Point, int, const platform::PointerControl*, int>>{
+             {play, play, kLeftButton, &c().lblPlay[1], kFixedSingle},
+             {panel, panel, kLeftButton, &c().lblPlay[1], kNoBorder},  // the label gone
+             {reset, reset, platform::kMiddleButton, &c().lblReset[1], kFixedSingle},
+             {{132, 70}, {132, 70}, platform::kRightButton, &c().imgOpt[1], kFixedSingle},
+             {hand, {-50, 900}, kLeftButton, &c().Image1, kFixedSingle},
+             {hand, hand, 8, &c().Image1, kNoBorder}}) {
+        SCOPED_TRACE(testing::Message() << at.first << "," << at.second);
+        principal().mouseDown(at.first, at.second, button, 0);
+        EXPECT_EQ(pressed->BorderStyle.get(), held);
         EXPECT_EQ(c().lblReset[0].BorderStyle.get(), kNoBorder);
-        principal().mouseUp(upX, upY, button, 0);
-        EXPECT_EQ(pressed->BorderStyle.get(), kNoBorder) << atX << "," << atY;
+        principal().mouseUp(up.first, up.second, button, 0);
+        EXPECT_EQ(pressed->BorderStyle.get(), kNoBorder);
     }
     EXPECT_EQ(borderAtRestart, kNoBorder);
     moveTo(c().lblGame);

@@ -40,7 +40,6 @@ TEST(IcoReader, aTruncatedFileGivesOnlyItsWholeEntriesUpToTheLargestAsked) {
                                                              {5, 256, 0},
                                                              {100, 256, 0},
                                                              {whole.size() / 2, 256, 4},
-                                                             {whole.size(), 256, 6},
                                                              {whole.size(), 128, 5},
                                                              {whole.size(), 16, 1}};
     for (const auto& [length, largest, images] : cases) {

@@ -13,88 +13,42 @@ long residentKiB() {
     return status >> field ? std::stol(field) : -1;
 }
 
-constexpr float kPaper = 0.5F;  // the computer's draw
-constexpr int kPlayerScissors = 1;
+constexpr int kPlayerScissors = 1;  // against the computer's unscripted paper
 
-class RestartTest : public ProgramTest {
-  protected:
-    void startPlay(int figure) {
-        click(c().lblPlay[0]);
-        click(c().imgOpt[figure]);
-    }
+using RestartTest = ProgramTest;
 
-    // Hands ticks until the status shows a verdict; 0 if none comes.
-    int ticksToVerdict() {
-        for (int tick = 1; tick <= 10; ++tick) {
-            ticks(1);
-            if (!c().lblGame.Caption.get().empty()) {
-                return tick;
-            }
-        }
-        return 0;
-    }
-};
-
-// A cleared score, and the program never ends in between.
-TEST_F(RestartTest, replaysTheSequenceAndBringsBackAFreshMainWindow) {
-    handOff();
-    rt.random.script({kPaper});
-    startPlay(kPlayerScissors);
-    ticks(6);
-    ASSERT_EQ(c().lblWin.Caption.get(), "1");
-
-    restart();
-    EXPECT_FALSE(mainShown());
-    sequenceTicks(1);
-    EXPECT_EQ(s().lblWord.ForeColor.get(), platform::RGB(240, 240, 240));
-    EXPECT_EQ(s().Shape2.Height.get(), 135);
-    rt.clock.advance(kHandOffMs - 31);
-    EXPECT_FALSE(mainShown());
-    rt.clock.advance(1);
-    EXPECT_FALSE(inicio().loaded());
-    EXPECT_EQ(rt.clock.running(), 1U);  // the slide: the sequence's timers are gone
-    EXPECT_EQ(c().lblWin.Caption.get(), "0");
-    EXPECT_EQ(c().lblGame.Caption.get(), "BIENVENIDO");
-    EXPECT_TRUE(c().lblPlay[0].Visible);
-    EXPECT_EQ(rt.process.allUnloadedCalls, 0);
-
-    // After a verdict nothing carries over: the next window plays like the first.
-    startPlay(kPlayerScissors);
-    EXPECT_EQ(ticksToVerdict(), 6);
-}
-
-// A restart k ticks into the hands: the next window's first verdict comes on
-// its (6 - k)-th tick.
-TEST_F(RestartTest, restartDuringTheHandsCarriesTheTickCountOver) {
-    for (int k = 1; k <= 5; ++k) {
+// A restart replays the sequence and brings back a fresh main window, the
+// program never ending in between. Made k ticks into the hands, it carries the
+// tick count and Playing over, which holds the player's hand until the next
+// verdict, on the (6 - k)-th tick; after a verdict (k = 6) nothing carries over.
+TEST_F(RestartTest, aRestartBringsBackAFreshWindowCarryingOnlyTheTickCountAndPlayingOver) {
+    for (int k = 1; k <= 6; ++k) {
+        SCOPED_TRACE(k);
         handOff();
-        startPlay(kPlayerScissors);
+        click(c().lblPlay[0]);
+        click(c().imgOpt[kPlayerScissors]);
         ticks(k);
         restart();
-        handOff();
+        rt.clock.advance(kHandOffMs - 1);
+        EXPECT_FALSE(mainShown());
+        rt.clock.advance(1);
         ASSERT_TRUE(mainShown());
-        EXPECT_EQ(principal().TickCount, k);
-        startPlay(kPlayerScissors);
-        EXPECT_EQ(ticksToVerdict(), 6 - k) << k;
+        EXPECT_FALSE(inicio().loaded());
+        EXPECT_EQ(rt.clock.running(), 1U);  // the slide: the sequence's timers are gone
+        EXPECT_EQ(c().lblWin.Caption.get(), "0");
+        EXPECT_EQ(c().lblGame.Caption.get(), "BIENVENIDO");
+        EXPECT_TRUE(c().lblPlay[0].Visible);
+        EXPECT_EQ(rt.process.allUnloadedCalls, 0);
+        EXPECT_EQ(principal().TickCount, k % 6);
+        EXPECT_EQ(principal().Playing, k < 6);
+        key('2');  // scissors, from the welcome state
+        ticks(5 - k % 6);
+        click(c().Image1);
+        EXPECT_EQ(c().lblGame.Caption.get(), k < 6 ? "" : "ELIGE UNA FIGURA");
+        ticks(1);
+        EXPECT_EQ(c().lblGame.Caption.get(), "GANASTE");
         restart();
     }
-}
-
-// Playing carried over from the choosing state: in a play started by a digit
-// from the welcome state, the player's hand waits for the verdict.
-TEST_F(RestartTest, playingCarriedOverBlocksThePlayersHandUntilTheVerdict) {
-    handOff();
-    click(c().lblPlay[0]);
-    restart();
-    handOff();
-    ASSERT_TRUE(principal().Playing);
-    EXPECT_EQ(principal().keyPress('1'), 0);
-    ticks(2);
-    click(c().Image1);
-    EXPECT_EQ(c().lblGame.Caption.get(), "");
-    ticks(4);
-    click(c().Image1);
-    EXPECT_EQ(c().lblGame.Caption.get(), "ELIGE UNA FIGURA");
 }
 
 // A thousand restarts after a play leave nothing behind. (Under AddressSanitizer
@@ -102,7 +56,8 @@ TEST_F(RestartTest, playingCarriedOverBlocksThePlayersHandUntilTheVerdict) {
 TEST_F(RestartTest, aThousandRestartsLeaveResidentMemoryWhereItWas) {
     const auto restartAfterAPlay = [&] {
         handOff();
-        startPlay(kPlayerScissors);
+        click(c().lblPlay[0]);
+        click(c().imgOpt[kPlayerScissors]);
         ticks(6);
         restart();
         // As the event loop does between inputs.
@@ -116,7 +71,6 @@ TEST_F(RestartTest, aThousandRestartsLeaveResidentMemoryWhereItWas) {
     for (int i = 0; i < 1000; ++i) {
         restartAfterAPlay();
     }
-    EXPECT_EQ(rt.process.allUnloadedCalls, 0);
 #if !defined(__SANITIZE_ADDRESS__)
     EXPECT_LE(residentKiB() - before, 2048) << "KiB grown over 1000 restarts";
 #endif

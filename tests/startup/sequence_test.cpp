@@ -25,7 +25,7 @@ std::tuple<float, float, float, float, platform::Color, bool> stateOf(const plat
 TEST_F(SequenceTest, everyTickOfTheTitleFadeAndTheBands) {
     for (int n = 1; n <= 41; ++n) {
         SCOPED_TRACE("tick " + std::to_string(n));
-        sequenceTicks(1);
+        rt.clock.advance(30);  // the sequence's timers tick every 30 ms
         const int grey = std::max(0, 250 - 10 * n);
         const auto step = static_cast<float>(std::min(n, 40));
         EXPECT_EQ(s().lblWord.ForeColor.get(), RGB(grey, grey, grey));
@@ -40,7 +40,6 @@ TEST_F(SequenceTest, everyTickOfTheTitleFadeAndTheBands) {
         }
         EXPECT_EQ(s().Timer3.Enabled.get(), n == 41);
     }
-    EXPECT_EQ(s().Shape3.BorderColor.get(), kCrossingRed);
 }
 
 // Any moment, any button let go anywhere: a grey box while held, and the click

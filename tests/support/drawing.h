@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <ranges>
 #include <vector>
 
 #include "pixel_tables.h"
@@ -33,7 +34,8 @@ class Drawing {
         return colours_.at(static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) +
                            static_cast<std::size_t>(x));
     }
-    std::vector<platform::Color> within(const platform::PixelRect& r) const {
+    std::vector<platform::Color> within(const platform::Control& control) const {
+        const platform::PixelRect r = control.pixelRect();
         std::vector<platform::Color> colours;
         for (int y = r.y; y < r.y + r.height; ++y) {
             for (int x = r.x; x < r.x + r.width; ++x) {
@@ -41,9 +43,6 @@ class Drawing {
             }
         }
         return colours;
-    }
-    std::vector<platform::Color> within(const platform::Control& control) const {
-        return within(control.pixelRect());
     }
     auto count(const platform::Control& control, platform::Color colour) const {
         return std::ranges::count(within(control), colour);
@@ -60,11 +59,8 @@ inline int greyOf(platform::Color c) {
 }
 
 inline int darkestIn(const Drawing& drawing, const platform::Control& control) {
-    int darkest = 255;
-    for (const platform::Color colour : drawing.within(control)) {
-        darkest = std::min(darkest, greyOf(colour));
-    }
-    return darkest;
+    const std::vector<platform::Color> colours = drawing.within(control);
+    return std::ranges::min(colours | std::views::transform(greyOf));
 }
 
 inline void expectPixels(const Drawing& drawing, const std::vector<pixel_tables::Pixel>& pixels) {

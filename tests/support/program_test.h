@@ -24,9 +24,8 @@ struct ProgramRun : testing_support::ProgramOn<platform::QtWindowSystem> {
         ProgramOn::handOff();
         QCoreApplication::processEvents();
     }
-    // Ticks of the start-up sequence's timers.
-    void sequenceTicks(int n) { rt.clock.advance(30LL * n); }
-    void key(int code) { lastKeyResult = principal().keyPress(code); }
+    // What the key handler leaves of the key: 0 where it swallows it.
+    int key(int code) { return principal().keyPress(code); }
     // As Qt's windows hand the pointer to the forms, for the tests that every
     // window system passes alike.
     static void mouseMove(platform::Form& form, int x, int y, int buttons, int keys) {
@@ -52,8 +51,6 @@ struct ProgramRun : testing_support::ProgramOn<platform::QtWindowSystem> {
         const platform::PixelRect panel = c().lblReset[1].pixelRect();
         clickAt(principal(), panel.x + 2, panel.y + panel.height / 2);
     }
-
-    int lastKeyResult = -1;
 };
 
 class ProgramTest : public ::testing::Test, protected ProgramRun {};

@@ -16,11 +16,10 @@
 #include "pointer.h"
 #include "program_on.h"
 
-// Random input on both windows with the state checked after every event and
-// tick, which every window system passes alike; each supplies, in its
-// random_input_test.cpp, a program that takes pointer positions and buttons,
-// keys with Shift, Ctrl and Alt (the runtime's masks), a close and a turn of
-// the event loop the way its windows take them.
+// Random input on both windows, the state checked after every event and tick;
+// each window system's random_input_test.cpp supplies a program that takes the
+// pointer, keys with the runtime's masks, a close and a turn of the event loop
+// the way its windows take them.
 namespace random_input {
 
 // What broke of the states the main window's handlers can reach, or nothing.
