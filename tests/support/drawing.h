@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <ranges>
 #include <vector>
 
 #include "pixel_tables.h"
@@ -59,8 +58,11 @@ inline int greyOf(platform::Color c) {
 }
 
 inline int darkestIn(const Drawing& drawing, const platform::Control& control) {
-    const std::vector<platform::Color> colours = drawing.within(control);
-    return std::ranges::min(colours | std::views::transform(greyOf));
+    int darkest = 255;
+    for (const platform::Color colour : drawing.within(control)) {
+        darkest = std::min(darkest, greyOf(colour));
+    }
+    return darkest;
 }
 
 inline void expectPixels(const Drawing& drawing, const std::vector<pixel_tables::Pixel>& pixels) {
