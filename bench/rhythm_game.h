@@ -10,11 +10,10 @@
 #include <functional>
 #include <vector>
 
-#include "fakes.h"
 #include "game/frm_principal.h"
-#include "platform/runtime/runtime.h"
 #include "pointer.h"
 #include "startup/frm_inicio.h"
+#include "test_runtime.h"
 
 namespace rhythm {
 
@@ -43,7 +42,7 @@ class Game {
     double handOff() {
         return timeUntil_([this](const Done& done) {
             handedOff_ = done;
-            runtime_.dispatch([this] {
+            run_.runtime.dispatch([this] {
                 if (principal_.loaded()) {
                     principal_.Unload();
                 }
@@ -75,20 +74,10 @@ class Game {
 
   private:
     TimeUntil timeUntil_;
-    RealClock clock_;
-    testing_support::ScriptedRandom random_;
-    testing_support::FakeProcess process_;
-    testing_support::FakeAboutBox aboutBox_;
-    WindowSystem windows_;
-    platform::Runtime runtime_{{.clock = clock_,
-                                .random = random_,
-                                .process = process_,
-                                .aboutBox = aboutBox_,
-                                .windows = windows_,
-                                .app = {.Title = "Zumbilo"}}};
+    testing_support::RuntimeOn<WindowSystem, RealClock> run_;
     Done handedOff_;
-    game::frmPrincipal principal_{runtime_, [] {}};
-    startup::frmInicio inicio_{runtime_, [this] {
+    game::frmPrincipal principal_{run_.runtime, [] {}};
+    startup::frmInicio inicio_{run_.runtime, [this] {
                                    handedOff_();
                                    principal_.Show();
                                }};

@@ -6,11 +6,11 @@
 
 namespace testing_support {
 
-// A runtime on the virtual clock, scripted random, fakes and the real windows
-// of a window system, with the program's application record.
-template <class WindowSystem>
+// A runtime on the virtual clock (or another), scripted random, fakes and the
+// real windows of a window system, with the program's application record.
+template <class WindowSystem, class Clock = VirtualClock>
 struct RuntimeOn {
-    VirtualClock clock;
+    Clock clock;
     ScriptedRandom random;
     FakeProcess process;
     FakeAboutBox aboutBox;
