@@ -1,6 +1,7 @@
 # shellcheck shell=bash
-# Sourced by the real-window tests, benchmarks and screenshots: an X server of
-# their own and the program on it, stopped when the script exits, however it exits.
+# Sourced by the real-window tests, the benchmarks, the screenshots and the test run's
+# Wine desktop: an X server of their own, a window manager and the program on it, all
+# stopped when the script exits, however it exits, and waits for what comes to rest.
 set -euo pipefail
 readonly POLL_SECONDS=0.05
 work_dir=$(mktemp -d)
@@ -57,10 +58,15 @@ start_xvfb() {
   DISPLAY=:$(<"$work_dir/display") && export DISPLAY
 }
 
-# Starts the program under test, the command $@; its id is in program_pid.
+# Starts the program, the command $@, its output added to program.log; its id is in program_pid.
 start_program() {
-  "$@" >"$work_dir/program.log" 2>&1 &
+  "$@" >>"$work_dir/program.log" 2>&1 &
   program_pid=$! && started_pids+=("$program_pid")
+}
+# Stops the program started last and reaps it.
+stop_program() {
+  kill "$program_pid" 2>/dev/null || true
+  wait "$program_pid" 2>/dev/null || true
 }
 
 # The id of the visible top-level window whose title is exactly $1.
@@ -87,3 +93,70 @@ window_geometry() {
 # dpi: 2). No --sync: it waits for a motion, and none comes when the pointer
 # is already there.
 click_in() { xdotool mousemove --window "$1" $(($2 * ${SCALE:-1})) $(($3 * ${SCALE:-1})) click 1; }
+
+# Waits up to $1 ms until the command $2... has held for 300 ms on end: at rest.
+holds() {
+  local deadline=$(($(now_ms) + $1)) since
+  since=$(now_ms)
+  while (($(now_ms) < deadline)); do
+    "${@:2}" || since=$(now_ms)
+    (($(now_ms) - since >= 300)) && return
+    sleep "$POLL_SECONDS"
+  done
+  return 1
+}
+
+# Whether what the command $@ prints is what it printed when last asked.
+declare -A last_seen
+unchanged() {
+  local now
+  now=$("$@")
+  [[ $now == "${last_seen[$*]:-}" ]] || { last_seen[$*]=$now && return 1; }
+}
+
+# Waits up to $2 ms until window $1 stands still.
+window_at_rest() { holds "$2" unchanged window_geometry "$1" || fail "window $1 still moving after $2 ms"; }
+
+# The About box: the visible window titled ABOUT_TITLE (an ERE; Zumbilo if unset), not the main one.
+about_box() { xdotool search --onlyvisible --name "^${ABOUT_TITLE:-Zumbilo}\$" | grep -vx "$main" | head -n 1; }
+
+# Starts the window manager $1 in a home of its own, compositing off where it can be,
+# and waits until it manages the screen and its panels' free area has settled.
+start_window_manager() {
+  local wm=$1
+  mkdir -p "$work_dir/home" "$work_dir/run" && chmod 700 "$work_dir/run"
+  # Helpers that a window manager starts through the session bus see the same.
+  local -a env=(HOME="$work_dir/home" XDG_CONFIG_HOME="$work_dir/home/config"
+    XDG_CACHE_HOME="$work_dir/home/cache" XDG_DATA_HOME="$work_dir/home/data" XDG_RUNTIME_DIR="$work_dir/run")
+  [[ -z ${DBUS_SESSION_BUS_ADDRESS:-} ]] || env "${env[@]}" dbus-update-activation-environment DISPLAY HOME \
+    XDG_CONFIG_HOME XDG_CACHE_HOME XDG_DATA_HOME XDG_RUNTIME_DIR
+  local -a command
+  case $wm in
+    openbox) command=(openbox --sm-disable) ;;
+    # KWin with its default decoration, Breeze; without OpenGL compositing, which Xvfb cannot speed up.
+    kwin) command=(env KWIN_COMPOSE=N kwin_x11) ;;
+    xfwm4) command=(xfwm4 --compositor=off --sm-client-disable) ;;
+    # Mutter always composites, on Xvfb's software OpenGL.
+    mutter) command=(mutter --x11 --sm-disable) ;;
+    icewm) command=(icewm) ;;
+    # No wallpaper: fluxbox's own would be set by a helper that shows an error window here.
+    fluxbox) mkdir -p "$work_dir/home/.fluxbox" && echo 'background: none' >"$work_dir/home/.fluxbox/overlay"
+      command=(fluxbox) ;;
+    *) fail "no window manager \"$wm\"" ;;
+  esac
+  env "${env[@]}" "${command[@]}" >"$work_dir/$wm.log" 2>&1 &
+  started_pids+=("$!")
+  managed() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+  wait_until 20000 "$wm did not start" managed
+  # Panels (icewm's task bar, fluxbox's tool bar) reserve their room once shown.
+  case $wm in icewm | fluxbox) wait_until 10000 "$wm's panel reserved no room" panel_reserved ;; esac
+  holds 5000 unchanged work_area || fail "$wm's free area did not settle: $(work_area)"
+}
+
+# "x y width height" that the panels leave free; the whole screen until told (KWin).
+work_area() {
+  xprop -root _NET_WORKAREA | awk -F ' = ' '$2 { split($2, v, ", "); print v[1], v[2], v[3], v[4]; exit 0 } { exit 1 }' ||
+    screen_area
+}
+screen_area() { xwininfo -root | awk '/^ *Width:/ { w = $NF } /^ *Height:/ { print 0, 0, w, $NF }'; }
+panel_reserved() { [[ $(work_area) != "$(screen_area)" ]]; }

@@ -39,8 +39,7 @@ start_playing
 wait_until 10000 "no verdict changed a counter" key_5_moved_a_counter
 echo "main window seen ${handed_over} ms after the start"
 
-kill "$program_pid"
-wait "$program_pid" || true
+stop_program
 left=()
 for pid in $(pgrep -x 'dbus-launch|dbus-daemon'); do
   tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qx "DISPLAY=$DISPLAY" && left+=("$pid")

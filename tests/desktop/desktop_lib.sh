@@ -1,71 +1,10 @@
 # shellcheck shell=bash
-# Sourced by the real-window tests: their X server, a window manager, frames, the screen.
+# Sourced by the real-window tests: frames, centring and the main window, on scripts/lib/xvfb.sh.
 # shellcheck source-path=SCRIPTDIR
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/xvfb.sh"
 
-# Waits up to $1 ms until the command $2... has held for 300 ms on end: at rest.
-holds() {
-  local deadline=$(($(now_ms) + $1)) since
-  since=$(now_ms)
-  while (($(now_ms) < deadline)); do
-    "${@:2}" || since=$(now_ms)
-    (($(now_ms) - since >= 300)) && return
-    sleep "$POLL_SECONDS"
-  done
-  return 1
-}
-
-# Whether what the command $1 prints is what it printed when last asked.
-declare -A last_seen
-unchanged() {
-  local now
-  now=$("$1")
-  [[ $now == "${last_seen[$1]:-}" ]] || { last_seen[$1]=$now && return 1; }
-}
-
 # A digest of the screen rectangle x y width height.
 region_digest() { import -silent -window root -crop "$3x$4+$1+$2" +repage -depth 8 rgb:- | md5sum | cut -d ' ' -f 1; }
-
-# Starts the window manager $1 in a home of its own, compositing off where it can be,
-# and waits until it manages the screen and its panels' free area has settled.
-start_window_manager() {
-  local wm=$1
-  mkdir -p "$work_dir/home" "$work_dir/run" && chmod 700 "$work_dir/run"
-  # Helpers that a window manager starts through the session bus see the same.
-  local -a env=(HOME="$work_dir/home" XDG_CONFIG_HOME="$work_dir/home/config"
-    XDG_CACHE_HOME="$work_dir/home/cache" XDG_DATA_HOME="$work_dir/home/data" XDG_RUNTIME_DIR="$work_dir/run")
-  [[ -z ${DBUS_SESSION_BUS_ADDRESS:-} ]] || env "${env[@]}" dbus-update-activation-environment DISPLAY HOME \
-    XDG_CONFIG_HOME XDG_CACHE_HOME XDG_DATA_HOME XDG_RUNTIME_DIR
-  local -a command
-  case $wm in
-    openbox) command=(openbox --sm-disable) ;;
-    # KWin with its default decoration, Breeze; without OpenGL compositing, which Xvfb cannot speed up.
-    kwin) command=(env KWIN_COMPOSE=N kwin_x11) ;;
-    xfwm4) command=(xfwm4 --compositor=off --sm-client-disable) ;;
-    # Mutter always composites, on Xvfb's software OpenGL.
-    mutter) command=(mutter --x11 --sm-disable) ;;
-    icewm) command=(icewm) ;;
-    # No wallpaper: fluxbox's own would be set by a helper that shows an error window here.
-    fluxbox) mkdir -p "$work_dir/home/.fluxbox" && echo 'background: none' >"$work_dir/home/.fluxbox/overlay"
-      command=(fluxbox) ;;
-    *) fail "no window manager \"$wm\"" ;;
-  esac
-  env "${env[@]}" "${command[@]}" >"$work_dir/$wm.log" 2>&1 &
-  started_pids+=("$!")
-  managed() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
-  wait_until 20000 "$wm did not start" managed
-  # Panels (icewm's task bar, fluxbox's tool bar) reserve their room once shown.
-  case $wm in icewm | fluxbox) wait_until 10000 "$wm's panel reserved no room" panel_reserved ;; esac
-  holds 5000 unchanged work_area || fail "$wm's free area did not settle: $(work_area)"
-}
-
-# "x y width height" that the panels leave free; the whole screen until told (KWin).
-work_area() {
-  xprop -root _NET_WORKAREA | awk -F ' = ' '$2 { split($2, v, ", "); print v[1], v[2], v[3], v[4]; exit 0 } { exit 1 }' ||
-    screen_area
-}
-screen_area() { xwininfo -root | awk '/^ *Width:/ { w = $NF } /^ *Height:/ { print 0, 0, w, $NF }'; }
-panel_reserved() { [[ $(work_area) != "$(screen_area)" ]]; }
 
 # "x y width height" of window $1 with its frame, if any (none told for a borderless one).
 frame_geometry() {
@@ -130,7 +69,4 @@ start_playing() {
   click_in "$main" 92 132
   wait_until 2000 "INICIAR did not start a play" status_changed
 }
-
-# The About box: the visible window titled ABOUT_TITLE (an ERE; Zumbilo if unset), not the main one.
-about_box() { xdotool search --onlyvisible --name "^${ABOUT_TITLE:-Zumbilo}\$" | grep -vx "$main" | head -n 1; }
 main_active() { [[ $(xdotool getactivewindow) == "$main" ]]; }

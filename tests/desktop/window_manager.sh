@@ -92,7 +92,7 @@ echo "$wm${mode:+ ($mode)}: free area $area; About box at $about_frame; after (R
   "window at $startup_frame, main frame at rest at $main_frame"
 
 if [[ $mode == two_monitors ]]; then
-  kill "$program_pid"
+  stop_program
   xdotool mousemove 640 512
   start_program "$2"
   expect_centred "start-up window on the left monitor" "$(wait_for_window Form1 2000)" "0 0 1280 1024" 0 1
