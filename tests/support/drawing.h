@@ -58,11 +58,8 @@ inline int greyOf(platform::Color c) {
 }
 
 inline int darkestIn(const Drawing& drawing, const platform::Control& control) {
-    int darkest = 255;
-    for (const platform::Color colour : drawing.within(control)) {
-        darkest = std::min(darkest, greyOf(colour));
-    }
-    return darkest;
+    const std::vector<platform::Color> colours = drawing.within(control);
+    return greyOf(*std::ranges::min_element(colours, {}, greyOf));
 }
 
 inline void expectPixels(const Drawing& drawing, const std::vector<pixel_tables::Pixel>& pixels) {
