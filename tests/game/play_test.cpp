@@ -1,4 +1,5 @@
 #include <QKeyEvent>
+#include <initializer_list>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -147,7 +148,7 @@ TEST_F(PlayTest, digitsChooseByKeypadColumnWhileTheHandsAreStillAndNoShortcutKey
 // in a row from the decided state, so a counter reads 10, then 11, or stays 0.
 TEST_F(PlayTest, allNinePairsGiveTheirVerdictAndAdvanceOneCounterPastNine) {
     // The digit, the draw, the verdict, wins-losses after ten plays and after eleven.
-    const std::tuple<char, float, const char*, const char*> pairs[]{
+    const std::initializer_list<std::tuple<char, float, const char*, const char*>> pairs{
         {'7', kDrawsPaper, "EMPATASTE", "0-0 0-0"},
         {'7', kDrawsScissors, "PERDISTE", "0-10 0-11"},
         {'7', kDrawsRock, "GANASTE", "10-0 11-0"},

@@ -43,17 +43,19 @@ class PlacementTest : public ProgramTest {
             type);
     }
     void slideTicks(int n) { rt.clock.advance(20LL * n); }
-    // Through offscreen's own configuration; framed again after each test.
+    // Through offscreen's own configuration, its functions untyped; framed again after each test.
+    // NOLINTBEGIN(cppcoreguidelines-pro-type-reinterpret-cast)
     static void frameNewWindows(bool framed) {
         using Offscreen = QOffscreenPlatformNativeInterface*;
         QPlatformNativeInterface* const native = QGuiApplication::platformNativeInterface();
-        const auto self = reinterpret_cast<Offscreen>(native);
+        auto* const self = reinterpret_cast<Offscreen>(native);
         QJsonObject settings = reinterpret_cast<QJsonObject (*)(Offscreen)>(
             native->nativeResourceForIntegration("configuration"))(self);
         settings[QStringLiteral("windowFrameMargins")] = framed;
         reinterpret_cast<void (*)(const QJsonObject&, Offscreen)>(
             native->nativeResourceForIntegration("setConfiguration"))(settings, self);
     }
+    // NOLINTEND(cppcoreguidelines-pro-type-reinterpret-cast)
     void TearDown() override { frameNewWindows(true); }
 };
 
