@@ -1,6 +1,7 @@
 #include "platform/qt/ico_reader.h"
 
 #include <QBuffer>
+#include <QByteArrayView>
 #include <cstring>
 #include <type_traits>
 
@@ -46,7 +47,7 @@ QImage fullColourBitmap(const QByteArray& dib) {
     QImage image(width, height, QImage::Format_ARGB32);
     for (int y = 0; y < height; ++y) {
         std::memcpy(image.scanLine(height - 1 - y),
-                    dib.constData() + kBitmapHeaderSize + rowBytes * y,
+                    QByteArrayView(dib).sliced(kBitmapHeaderSize + rowBytes * y, rowBytes).data(),
                     static_cast<std::size_t>(rowBytes));
     }
     return image;
