@@ -3,9 +3,6 @@
 # shellcheck source-path=SCRIPTDIR
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/xvfb.sh"
 
-# A digest of the screen rectangle x y width height.
-region_digest() { import -silent -window root -crop "$3x$4+$1+$2" +repage -depth 8 rgb:- | md5sum | cut -d ' ' -f 1; }
-
 # "x y width height" of window $1 with its frame, if any (none told for a borderless one).
 frame_geometry() {
   local left=0 right=0 top=0 bottom=0 x y width height
@@ -59,8 +56,15 @@ in_window() {
   read -r x y _ <<<"$(window_geometry "$1")"
   echo "$(($2 * s + x)) $(($3 * s + y)) $(($4 * s)) $(($5 * s))"
 }
-# shellcheck disable=SC2046 # four numbers
-main_status() { region_digest $(in_window "$main" 65 8 287 33); }
+# Window $1's client rectangle $2 $3 $4 $5 (times SCALE) as the image $6, raw RGB if not given.
+crop_of() {
+  local -a r
+  read -r -a r <<<"$(in_window "${@:1:5}")"
+  import -silent -window root -crop "${r[2]}x${r[3]}+${r[0]}+${r[1]}" +repage -depth 8 "${6:-rgb:-}"
+}
+# A digest of the main window's client rectangle x y width height.
+main_digest() { crop_of "$main" "$@" | md5sum | cut -d ' ' -f 1; }
+main_status() { main_digest 65 8 287 33; }
 # Clicks INICIAR and waits until the status strip leaves its welcome.
 start_playing() {
   local welcome

@@ -37,13 +37,10 @@ TEST(IcoReader, readsEveryFullColourEntryAsQtsIconPluginDoes) {
 // Cut short, the entries still whole are read; none wider than asked for.
 TEST(IcoReader, aTruncatedFileGivesOnlyItsWholeEntriesUpToTheLargestAsked) {
     const QByteArray whole = logoIco();
+    const qsizetype all = whole.size();
+    // The length kept, the largest size asked for, the images read.
     const std::initializer_list<std::tuple<qsizetype, int, std::size_t>> cases{
-        {0, 256, 0},
-        {5, 256, 0},
-        {100, 256, 0},
-        {whole.size() / 2, 256, 4},
-        {whole.size(), 128, 5},
-        {whole.size(), 16, 1}};
+        {0, 256, 0}, {5, 256, 0}, {100, 256, 0}, {all / 2, 256, 4}, {all, 128, 5}, {all, 16, 1}};
     for (const auto& [length, largest, images] : cases) {
         EXPECT_EQ(platform::fullColourIcoImages(whole.first(length), largest).size(), images)
             << length << " " << largest;

@@ -27,18 +27,10 @@ start_program "$wine_run" "$exe"
 
 # Frames as Wine has them: above 100 % larger than openbox's, whose title bar keeps its size.
 frame_geometry() { "$wine_run" "$window_texts" "$(xdotool getwindowname "$1")" | tr -d '\r' | sed -n 's/^frame //p'; }
-# Window $1's client rectangle $2 $3 $4 $5 cropped to $6.
-crop_of() {
-  local -a r
-  read -r -a r <<<"$(in_window "$@")"
-  import -silent -window root -crop "${r[2]}x${r[3]}+${r[0]}+${r[1]}" +repage "$6"
-}
-# A digest of the main window's client rectangle x y width height.
-# shellcheck disable=SC2046 # four numbers
-digest() { region_digest $(in_window "$main" "$@"); }
-wins() { digest 8 8 57 33; }
-losses() { digest 352 8 57 33; }
-computer_hand() { digest 248 56 153 153; }
+
+wins() { main_digest 8 8 57 33; }
+losses() { main_digest 352 8 57 33; }
+computer_hand() { main_digest 248 56 153 153; }
 
 # Fails unless the $1 window, as cropped to $work_dir/$1.png, shows the pixel tests' colours where they check.
 expect_table_colours() {
