@@ -117,8 +117,8 @@ unchanged() {
 # Waits up to $2 ms until window $1 stands still.
 window_at_rest() { holds "$2" unchanged window_geometry "$1" || fail "window $1 still moving after $2 ms"; }
 
-# The About box: the visible window titled ABOUT_TITLE (an ERE; Zumbilo if unset), not the main one.
-about_box() { xdotool search --onlyvisible --name "^${ABOUT_TITLE:-Zumbilo}\$" | grep -vx "$main" | head -n 1; }
+# The About box: the visible window titled ABOUT_TITLE (an ERE; Zumbilo if unset) but the main window $1.
+about_box() { xdotool search --onlyvisible --name "^${ABOUT_TITLE:-Zumbilo}\$" | grep -vx "$1" | head -n 1; }
 
 # Starts the window manager $1 in a home of its own, compositing off where it can be,
 # and waits until it manages the screen and its panels' free area has settled.

@@ -65,6 +65,10 @@ crop_of() {
 # A digest of the main window's client rectangle x y width height.
 main_digest() { crop_of "$main" "$@" | md5sum | cut -d ' ' -f 1; }
 main_status() { main_digest 65 8 287 33; }
+# The counters' digests: games won, games lost, both on one line.
+wins() { main_digest 8 8 57 33; }
+losses() { main_digest 352 8 57 33; }
+counters() { echo "$(wins) $(losses)"; }
 # Clicks INICIAR and waits until the status strip leaves its welcome.
 start_playing() {
   local welcome

@@ -58,8 +58,8 @@ if [[ $mode == orca ]]; then
 else
   click_in "$main" 156 196 # ?
 fi
-wait_until 4000 "no About box" about_box >/dev/null
-about=$(about_box)
+wait_until 4000 "no About box" about_box "$main" >/dev/null
+about=$(about_box "$main")
 expect_centred "About box's frame" "$about" "$main_frame" 0 4
 about_frame=$(frame_geometry "$about")
 about_active() { [[ $(xdotool getactivewindow) == "$about" ]]; }
