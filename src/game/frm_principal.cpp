@@ -54,6 +54,12 @@ void frmPrincipal::wire(mainwindow::MainWindowControls& controls) {
     controls.lblReset.onClick = [this](int index) { lblReset_Click(index); };
     controls.Image1.onClick = [this] { Image1_Click(); };
     controls.cmdAbout.onClick = [this] { mainwindow::cmdAbout_Click(*this); };
+    // What the click handlers test first, for assistive technology to offer
+    // only clicks that act.
+    const auto startShown = [&controls] { return controls.lblPlay[0].Visible.get(); };
+    controls.lblPlay[0].actsOnClick = startShown;
+    controls.lblPlay[1].actsOnClick = startShown;
+    controls.Image1.actsOnClick = [this] { return !Playing; };
     mainwindow::wirePointerFeedback(controls);
     mainwindow::nameControls(controls);
 }

@@ -1,6 +1,5 @@
 #include "mainwindow/about.h"
 
-#include "platform/runtime/about_box.h"
 #include "platform/runtime/runtime.h"
 
 namespace mainwindow {
@@ -12,7 +11,7 @@ std::string aboutText(int major, int minor) {
 void cmdAbout_Click(platform::Form& window) {
     platform::Runtime& runtime = window.runtime();
     const platform::AppRecord& App = runtime.App();
-    runtime.aboutBox().show(window, App.Title, aboutText(App.Major, App.Minor), window.Icon());
+    runtime.showAboutBox(window, App.Title, aboutText(App.Major, App.Minor), window.Icon());
 }
 
 }  // namespace mainwindow

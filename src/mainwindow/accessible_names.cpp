@@ -34,7 +34,10 @@ void nameControls(MainWindowControls& c) {
     c.Image2.accessibleName = [&c] {
         return "Mano del ordenador: " + figureShown(c, c.Image2.Picture);
     };
-    c.lblPlay[1].accessibleName = [] { return std::string("Panel del jugador: INICIAR"); };
+    // The player's panel starts the game only while INICIAR shows.
+    c.lblPlay[1].accessibleName = [&c] {
+        return std::string(c.lblPlay[0].Visible ? "Panel del jugador: INICIAR" : "Panel del jugador");
+    };
     c.lblReset[1].accessibleName = [] { return std::string("Panel del ordenador: REINICIAR"); };
 }
 

@@ -10,8 +10,6 @@ struct AppRecord {
     int Major = 0;
     int Minor = 0;
     int Revision = 0;
-    // Lets the desktop match the windows to the installed entry and icon.
-    std::string desktopId{};
 };
 
 }  // namespace platform

@@ -42,9 +42,4 @@ PointerControl::PointerControl(Form& form, TwipsRect rect, bool visible, int bor
       BorderStyle(*this, borderStyle),
       ToolTipText(*this, std::move(toolTipText)) {}
 
-void PointerControl::propertyChanged() {
-    Control::propertyChanged();
-    form().accessibleChange(*this);
-}
-
 }  // namespace platform

@@ -78,10 +78,12 @@ class PointerControl : public Control {
     // What assistive technology calls the control, where its caption or its
     // tool tip would not say it.
     std::function<std::string()> accessibleName;
+    // Whether a click does anything now, where the click handler tests
+    // something first; without it, a click acts whenever there is a handler.
+    std::function<bool()> actsOnClick;
 
+    bool clickActs() const { return onClick && (!actsOnClick || actsOnClick()); }
     bool takesPointer() const override { return true; }
-
-    void propertyChanged() override;
 };
 
 }  // namespace platform

@@ -16,12 +16,9 @@ Form::Form(Runtime& runtime, FormDesign design)
 
 Form::~Form() = default;
 
-Twips Form::Width() const {
-    return design_.ClientWidth + toTwips(frame_.left + frame_.right);
-}
-
-Twips Form::Height() const {
-    return design_.ClientHeight + toTwips(frame_.top + frame_.bottom);
+std::string Form::windowTitle() const {
+    return design_.BorderStyle == 0 && !design_.AccessibleName.empty() ? design_.AccessibleName
+                                                                      : Caption.get();
 }
 
 void Form::Show() {
@@ -43,6 +40,10 @@ void Form::load() {
     }
     Caption.setQuietly(design_.Caption);
     BackColor.setQuietly(design_.BackColor);
+    published_ = {};
+    pendingAnnouncement_.clear();
+    lastAnnouncement_.clear();
+    activated_ = false;
     centreOnScreen();
     runtime_->formLoaded();
     createControls();
@@ -51,7 +52,7 @@ void Form::load() {
 
 void Form::centreOnScreen() {
     screenArea_ = runtime_->windows().screenArea();
-    const PixelRect place = centredFrame(frame_);
+    const PixelRect place = centredFrame(runtime_->windows().frameOf(design_.BorderStyle));
     Left.setQuietly(toTwips(place.x));
     Top.setQuietly(toTwips(place.y));
 }
@@ -66,22 +67,6 @@ PixelRect Form::centredFrame(const FrameMargins& frame) const {
 void Form::windowMoved(int x, int y) {
     Left.setQuietly(toTwips(x));
     Top.setQuietly(toTwips(y));
-}
-
-void Form::frameTold(const FrameMargins& frame) {
-    // A window manager that has framed a load of this form frames the next
-    // alike, and tells none until it has framed it.
-    if (frame == frame_ || frame == FrameMargins{}) {
-        return;
-    }
-    // The window was centred before its frame was known: move it by the
-    // difference that the frame makes to the centred place, which keeps the
-    // steps it has moved since.
-    const PixelRect before = centredFrame(frame_);
-    const PixelRect after = centredFrame(frame);
-    frame_ = frame;
-    Left = Left + toTwips(after.x - before.x);
-    Top = Top + toTwips(after.y - before.y);
 }
 
 void Form::Unload() {
@@ -112,34 +97,14 @@ void Form::propertyChanged() {
     if (view_) {
         view_->sync();
     }
+    runtime_->publishAfterHandlers(*this);
 }
 
-void Form::invalidate(const PixelRect& rect) const {
+void Form::invalidate(const PixelRect& rect) {
     if (view_) {
         view_->repaint(rect);
     }
-}
-
-void Form::accessibleChange(const PointerControl& control) const {
-    if (view_) {
-        view_->nameMayHaveChanged(control);
-    }
-}
-
-const Label* Form::statusLine() const {
-    for (const Control* control : stack_) {
-        const auto* label = dynamic_cast<const Label*>(control);
-        if (label != nullptr && label->StatusLine) {
-            return label;
-        }
-    }
-    return nullptr;
-}
-
-void Form::announce(const std::string& text) const {
-    if (view_) {
-        view_->announce(text);
-    }
+    runtime_->publishAfterHandlers(*this);
 }
 
 PointerControl* Form::controlAt(int x, int y) const {
@@ -185,19 +150,6 @@ std::optional<std::pair<int, int>> Form::reachablePoint(const PointerControl& co
         }
     }
     return std::nullopt;
-}
-
-std::vector<const PointerControl*> Form::reachableControls() const {
-    std::vector<const PointerControl*> reached;
-    for (const Control* control : stack_) {
-        if (control->takesPointer()) {
-            const auto* pointerControl = static_cast<const PointerControl*>(control);
-            if (reachablePoint(*pointerControl)) {
-                reached.push_back(pointerControl);
-            }
-        }
-    }
-    return reached;
 }
 
 std::optional<std::string> Form::toolTipAt(int x, int y) const {
@@ -266,8 +218,7 @@ void Form::mouseUp(int x, int y, int button, int shift) {
     buttonsDown_ &= ~button;
     PointerControl* target = captureTarget_;
     if (buttonsDown_ == 0) {
-        captured_ = false;
-        captureTarget_ = nullptr;
+        releaseCapture();
     }
     raise(target, &PointerControl::onMouseUp, argsFor(target, x, y, button, shift));
     // Every press and release clicks the control that took the press, with
@@ -275,6 +226,35 @@ void Form::mouseUp(int x, int y, int button, int shift) {
     if (target != nullptr) {
         click(*target);
     }
+}
+
+void Form::captureLost() {
+    if (!captured_) {
+        return;
+    }
+    PointerControl* target = captureTarget_;
+    const int held = buttonsDown_;
+    releaseCapture();
+    for (const int button : {kLeftButton, kRightButton, kMiddleButton}) {
+        if ((held & button) != 0) {
+            raise(target, &PointerControl::onMouseUp, argsFor(target, 0, 0, button, 0));
+        }
+    }
+}
+
+void Form::releaseCapture() {
+    captured_ = false;
+    captureTarget_ = nullptr;
+    buttonsDown_ = 0;
+}
+
+bool Form::keyTyped(const TypedKey& key) {
+    constexpr char32_t kLastOneByteCharacter = 0xFF;
+    if (key.character == 0 || key.character > kLastOneByteCharacter || key.ctrl || key.alt ||
+        key.meta) {
+        return false;
+    }
+    return keyPress(static_cast<int>(key.character)) == 0;
 }
 
 int Form::keyPress(int code) {
@@ -296,15 +276,59 @@ void Form::click(const PointerControl& control) {
     });
 }
 
-void Form::press(const PointerControl& control) {
+AccessibleTree Form::accessibleTree() const {
+    return loaded_ ? accessibleTreeOf(*this) : AccessibleTree{};
+}
+
+bool Form::pressAccessible(int id) {
+    const AccessibleTree tree = accessibleTree();
+    const AccessibleNode* node = tree.child(id);
     // While a button is held the pointer belongs to what it pressed.
-    if (captured_) {
+    if (node == nullptr || !node->pressable || captured_) {
+        return false;
+    }
+    const auto& control = static_cast<const PointerControl&>(*stack_.at(static_cast<std::size_t>(id)));
+    const auto point = reachablePoint(control);
+    mouseDown(point->first, point->second, kLeftButton, 0);
+    mouseUp(point->first, point->second, kLeftButton, 0);
+    return true;
+}
+
+void Form::activated() {
+    if (activated_) {
         return;
     }
-    const auto point = reachablePoint(control);
-    if (point) {
-        mouseDown(point->first, point->second, kLeftButton, 0);
-        mouseUp(point->first, point->second, kLeftButton, 0);
+    activated_ = true;
+    for (const Control* control : stack_) {
+        const auto* label = dynamic_cast<const Label*>(control);
+        if (label != nullptr && label->StatusLine && !label->Caption.get().empty()) {
+            announce(label->Caption);
+        }
+    }
+}
+
+void Form::announce(const std::string& text) {
+    if (!pendingAnnouncement_.empty()) {
+        pendingAnnouncement_ += ". ";
+    }
+    pendingAnnouncement_ += text;
+    runtime_->publishAfterHandlers(*this);
+}
+
+void Form::publishAccessibility() {
+    if (!view_) {
+        pendingAnnouncement_.clear();
+        return;
+    }
+    if (!pendingAnnouncement_.empty()) {
+        lastAnnouncement_ = pendingAnnouncement_;
+    }
+    AccessibleUpdate update = changesBetween(published_, accessibleTree());
+    update.announcement = std::move(pendingAnnouncement_);
+    pendingAnnouncement_.clear();
+    published_ = update.tree;
+    if (!update.empty()) {
+        view_->accessibilityChanged(update);
     }
 }
 

@@ -8,8 +8,10 @@
 #include <utility>
 #include <vector>
 
+#include "platform/runtime/accessible_tree.h"
 #include "platform/runtime/control.h"
 #include "platform/runtime/frame_margins.h"
+#include "platform/runtime/keys.h"
 #include "platform/runtime/picture.h"
 #include "platform/runtime/property.h"
 #include "platform/runtime/runtime_error.h"
@@ -50,11 +52,11 @@ class Form : public PropertyOwner {
     Property<Twips> Top;
     Property<Color> BackColor;
 
-    // Outer size: the client area and the frame.
-    Twips Width() const;
-    Twips Height() const;
     const Picture& Icon() const { return icon_; }
     const FormDesign& design() const { return design_; }
+    // What the desktop calls the window: its caption, unless it has no title
+    // bar to show one, where it goes by its accessible name if it has one.
+    std::string windowTitle() const;
 
     // Loads the form if needed, then shows it modeless. A fresh load is
     // centred by its outer frame on the available area of the monitor under
@@ -71,36 +73,50 @@ class Form : public PropertyOwner {
     // Front to back; empty while unloaded.
     const std::vector<Control*>& controls() const { return stack_; }
 
-    // Input as the window system delivers it, in client pixels.
+    // Input as the window system delivers it, in the form's pixels.
     void mouseDown(int x, int y, int button, int shift);
     void mouseMove(int x, int y, int buttons, int shift);
     void mouseUp(int x, int y, int button, int shift);
+    // The desktop took the pointer away while a button was held (a modal
+    // box, a switch of windows): the press ends with its release, and clicks
+    // nothing.
+    void captureLost();
+    // Whether the form took the key, which it then swallows. Keys that type
+    // no character of one byte, and shortcuts, are not the form's.
+    bool keyTyped(const TypedKey& key);
     // Returns the key code as Form_KeyPress left it: 0 means swallowed.
     int keyPress(int code);
     void closeRequested();
     // The player moved the window (not the window manager on its own, nor a
     // late report of a move the window asked for): its frame's corner is now
-    // at x y, in screen pixels.
+    // at x y, in the forms' pixels.
     void windowMoved(int x, int y);
-    // The window manager told the window's frame, perhaps only now that the
-    // window is shown.
-    void frameTold(const FrameMargins& frame);
-    // A click by other means than the pointer (assistive technology): the
-    // pointer's own press and release, where the control is frontmost.
-    void press(const PointerControl& control);
+    // Where the window's frame is centred on this load's area, with the frame
+    // the desktop puts around it.
+    PixelRect centredFrame(const FrameMargins& frame) const;
 
     PointerControl* controlAt(int x, int y) const;
     // A point where the pointer reaches the control, its centre if it can;
     // none while it is hidden or covered all over.
     std::optional<std::pair<int, int>> reachablePoint(const PointerControl& control) const;
-    // The labels and images the pointer reaches now, front to back.
-    std::vector<const PointerControl*> reachableControls() const;
     std::optional<std::string> toolTipAt(int x, int y) const;
-    // The label whose captions assistive technology hears, if the form has one.
-    const Label* statusLine() const;
+
+    // Assistive technology: what it meets now.
+    AccessibleTree accessibleTree() const;
+    // A press of the child of that id by assistive technology: the pointer's
+    // own press and release where the control is frontmost. Returns whether
+    // it was pressable, and so pressed; not while a pointer button is held.
+    bool pressAccessible(int id);
+    // The window came forward. The first time, a screen reader names it, and
+    // what the status line says then is news too.
+    void activated();
     // Has assistive technology hear the text through the status line once the
-    // running handler is done, after what the handler had it hear before.
-    void announce(const std::string& text) const;
+    // running handlers are done, after what they had it hear before.
+    void announce(const std::string& text);
+    const std::string& lastAnnouncement() const { return lastAnnouncement_; }
+    // Hands the window system what assistive technology should hear of since
+    // it was last told. The runtime calls it once the handlers are done.
+    void publishAccessibility();
 
     void propertyChanged() override;
 
@@ -121,17 +137,16 @@ class Form : public PropertyOwner {
     friend class Timer;
     void add(Control& control) { stack_.push_back(&control); }
     void add(Timer& timer) { timers_.push_back(&timer); }
-    void invalidate(const PixelRect& rect) const;
-    void accessibleChange(const PointerControl& control) const;
+    void invalidate(const PixelRect& rect);
     void load();
     void centreOnScreen();
-    PixelRect centredFrame(const FrameMargins& frame) const;
     MouseArgs argsFor(const PointerControl* target, int x, int y, int button, int shift) const;
     void dispatchToThisLoad(std::function<void()> handler);
     // The click that every press and release gives the control that took it.
     void click(const PointerControl& control);
     using MouseEvent = std::function<void(const MouseArgs&)> PointerControl::*;
     void raise(PointerControl* target, MouseEvent event, const MouseArgs& args);
+    void releaseCapture();
 
     Runtime* runtime_;
     const FormDesign design_;
@@ -141,16 +156,20 @@ class Form : public PropertyOwner {
     std::vector<Control*> stack_;
     std::vector<Timer*> timers_;
     std::unique_ptr<FormView> view_;
-    // Where the last load was centred, and the frame it was centred with. The
-    // frame is kept for the next load: the same window manager frames it alike.
+    // Where the last load was centred.
     PixelRect screenArea_;
-    FrameMargins frame_;
 
     // The pointer is captured by the control (or the form, as nullptr) that
     // got the first press, until every button is up again.
     bool captured_ = false;
     PointerControl* captureTarget_ = nullptr;
     int buttonsDown_ = 0;
+
+    // What assistive technology was last told, and what it is to hear next.
+    AccessibleTree published_;
+    std::string pendingAnnouncement_;
+    std::string lastAnnouncement_;
+    bool activated_ = false;
 };
 
 // A form whose controls are the members of one layout struct, created at

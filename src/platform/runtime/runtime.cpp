@@ -1,5 +1,9 @@
 #include "platform/runtime/runtime.h"
 
+#include <algorithm>
+
+#include "platform/runtime/about_box.h"
+#include "platform/runtime/form.h"
 #include "platform/runtime/runtime_error.h"
 
 namespace platform {
@@ -23,6 +27,7 @@ void Runtime::dispatch(std::function<void()> handler) {
         run(next);
     }
     waiting_.clear();
+    publishAll();
     retired_.clear();
     endIfNothingLoaded();
 }
@@ -39,6 +44,32 @@ void Runtime::run(const std::function<void()>& handler) {
         services_.process.fail(services_.app.Title, error.what());
     }
     --depth_;
+}
+
+void Runtime::showAboutBox(Form& owner, const std::string& title, const std::string& text,
+                           const Picture& icon) {
+    ++modalOpen_;
+    // Screen readers hear now, not once the box is closed, that nothing can
+    // be pressed behind it.
+    publishAfterHandlers(owner);
+    publishAll();
+    services_.aboutBox.show(owner, title, text, icon);
+    --modalOpen_;
+    publishAfterHandlers(owner);
+}
+
+void Runtime::publishAfterHandlers(Form& form) {
+    if (depth_ == 0) {
+        form.publishAccessibility();
+    } else if (std::ranges::find(unpublished_, &form) == unpublished_.end()) {
+        unpublished_.push_back(&form);
+    }
+}
+
+void Runtime::publishAll() {
+    for (Form* form : std::exchange(unpublished_, {})) {
+        form->publishAccessibility();
+    }
 }
 
 void Runtime::retire(std::shared_ptr<void> remains) {

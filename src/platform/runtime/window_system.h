@@ -4,15 +4,18 @@
 #include <string>
 
 #include "platform/runtime/font.h"
+#include "platform/runtime/frame_margins.h"
 #include "platform/runtime/units.h"
 
 namespace platform {
 
 class Form;
-class PointerControl;
+struct AccessibleUpdate;
 
 // A loaded form's window on the desktop. Destroying it takes the window off
 // the desktop, also from inside a handler of one of the window's own events.
+// It asks the form what to draw (drawing.h) and what assistive technology
+// meets (accessible_tree.h), and hands it the desktop's input.
 class FormView {
   public:
     FormView() = default;
@@ -22,15 +25,13 @@ class FormView {
     FormView& operator=(FormView&&) = delete;
     virtual ~FormView() = default;
 
-    // Caption, place and colour as the form's properties now say.
+    // Title, place and colour as the form now has them.
     virtual void sync() = 0;
     virtual void show() = 0;
-    // Client pixels to draw again.
+    // The form's pixels to draw again.
     virtual void repaint(const PixelRect& rect) = 0;
-    // Assistive technology: a control may go by a new name; a text to be heard
-    // once the running handler is done.
-    virtual void nameMayHaveChanged(const PointerControl& control) = 0;
-    virtual void announce(const std::string& text) = 0;
+    // What assistive technology should hear of, once the handlers are done.
+    virtual void accessibilityChanged(const AccessibleUpdate& update) = 0;
 };
 
 struct PixelSize {
@@ -39,7 +40,7 @@ struct PixelSize {
 };
 
 // What the runtime needs of the desktop: windows for its forms, the place to
-// centre them in, and the size of a caption in its font.
+// centre them in, the frame it puts around them, and the size of a caption.
 class WindowSystem {
   public:
     WindowSystem() = default;
@@ -50,8 +51,13 @@ class WindowSystem {
     virtual ~WindowSystem() = default;
 
     virtual std::unique_ptr<FormView> createView(Form& form) = 0;
-    // The monitor the player is looking at: its area that panels leave free.
+    // The monitor the player is looking at: its area that panels leave free,
+    // in the forms' pixels.
     virtual PixelRect screenArea() const = 0;
+    // The frame the desktop puts around a new window of the border style, in
+    // the forms' pixels, as far as it is known before the window shows.
+    virtual FrameMargins frameOf(int borderStyle) const = 0;
+    // A caption's size in the face that draws it, in the forms' pixels.
     virtual PixelSize textSize(const Font& font, const std::string& text) const = 0;
 };
 
