@@ -1,4 +1,3 @@
-#include <QKeyEvent>
 #include <initializer_list>
 #include <string>
 #include <tuple>
@@ -131,16 +130,19 @@ TEST_F(PlayTest, digitsChooseByKeypadColumnWhileTheHandsAreStillAndNoShortcutKey
         EXPECT_EQ(principal().Choice, figure);
         ticks(6);
     }
-    // With Ctrl, Alt or the logo key, digits are the desktop's shortcuts.
-    const std::vector<std::pair<Qt::KeyboardModifier, bool>> cases{
-        {Qt::NoModifier, true},      {Qt::KeypadModifier, true}, {Qt::GroupSwitchModifier, true},
-        {Qt::ShiftModifier, true},   {Qt::AltModifier, false},   {Qt::MetaModifier, false},
-        {Qt::ControlModifier, false}};
-    for (const auto& [modifiers, plays] : cases) {
+    // A key typing no one-byte character, or one held with Ctrl, Alt or the
+    // logo key (a shortcut of the desktop's), is not the window's.
+    for (const auto& [name, typed, plays] :
+         std::initializer_list<std::tuple<const char*, platform::TypedKey, bool>>{
+             {"plain", {.character = U'5'}, true},
+             {"ctrl", {.character = U'5', .ctrl = true}, false},
+             {"alt", {.character = U'5', .alt = true}, false},
+             {"logo", {.character = U'5', .meta = true}, false},
+             {"noCharacter", {}, false},
+             {"beyondOneByte", {.character = U'\u0135'}, false}}) {
         reload(principal());
-        QKeyEvent five(QEvent::KeyPress, Qt::Key_5, modifiers, QStringLiteral("5"));
-        QCoreApplication::sendEvent(windowOf(principal()), &five);
-        EXPECT_EQ(c().tmrHands.Enabled.get(), plays) << modifiers;
+        EXPECT_EQ(principal().keyTyped(typed), plays) << name;
+        EXPECT_EQ(c().tmrHands.Enabled.get(), plays) << name;
     }
 }
 

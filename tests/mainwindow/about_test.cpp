@@ -1,47 +1,39 @@
-#include <QApplication>
-#include <QLabel>
-#include <QStringList>
-#include <QTimer>
+#include <algorithm>
 
-#include "platform/qt/dialog_about_box.h"
 #include "program_test.h"
 
 namespace {
 
 using AboutBoxTest = MainWindowTest;
 
-// Modal over the main window: the title alone, the icon, both lines as plain text.
+// Hidden before the first new play; then each click opens the box, owned by
+// the main window, with the title alone, the main window's icon and the two
+// lines, and nothing can be pressed behind it while it is open.
 TEST_F(AboutBoxTest, questionMarkOpensTheBoxModalWithTitleTextAndIconEachTime) {
-    click(c().cmdAbout);  // hidden before the first new play
+    click(c().cmdAbout);
     EXPECT_TRUE(rt.aboutBox.shown.empty());
 
     click(c().lblPlay[0]);
+    const auto paperPressable = [&] {
+        const platform::AccessibleTree tree = principal().accessibleTree();
+        return std::ranges::find(tree.children, "PAPEL", &platform::AccessibleNode::name)
+            ->pressable;
+    };
+    bool pressableWhileOpen = true;
+    rt.aboutBox.whileOpen = [&] { pressableWhileOpen = paperPressable(); };
     click(c().cmdAbout);
     click(c().cmdAbout);
+    EXPECT_FALSE(pressableWhileOpen);
+    EXPECT_TRUE(paperPressable());
     ASSERT_EQ(rt.aboutBox.shown.size(), 2U);
     for (const auto& shown : rt.aboutBox.shown) {
+        EXPECT_EQ(shown.owner, &principal());
+        EXPECT_EQ(shown.title, "Zumbilo");
         EXPECT_EQ(shown.text, "Velmarin\r\nZumbilo: Versi\xC3\xB3n 3.5");
         EXPECT_EQ(shown.icon, principal().Icon());
     }
-    // After the first frame, the same icon for the desktop, up to 128 pixels.
-    QCoreApplication::processEvents();
-    EXPECT_EQ(windowOf(principal())->windowIcon().availableSizes().size(), 5);
+    EXPECT_FALSE(principal().Icon().empty());
     EXPECT_EQ(c().lblGame.Caption.get(), "ELIGE UNA FIGURA");
-
-    QStringList seen;
-    QTimer::singleShot(0, [&] {
-        QWidget* box = QApplication::activeModalWidget();
-        seen << box->windowTitle() << (box->parentWidget() == windowOf(principal()) ? "owned" : "");
-        for (const QLabel* label : box->findChildren<QLabel*>()) {
-            seen << (label->pixmap().isNull() ? label->text() : "icon");
-        }
-        box->close();
-    });
-    const auto& shown = rt.aboutBox.shown.front();
-    platform::DialogAboutBox(rt.windows.pictures())
-        .show(*shown.owner, shown.title, shown.text, shown.icon);
-    EXPECT_EQ(seen, (QStringList{"Zumbilo", "owned", "icon",
-                                 QString::fromUtf8("Velmarin\nZumbilo: Versi\xC3\xB3n 3.5")}));
 }
 
 }  // namespace

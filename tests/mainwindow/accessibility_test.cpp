@@ -1,150 +1,97 @@
-#include <QtGui/private/qguiapplication_p.h>
-#include <qpa/qplatformaccessibility.h>
-#include <qpa/qplatformintegration.h>
-#include <QAccessible>
-#include <QDialog>
-#include <QMetaEnum>
-#include <QStringList>
 #include <algorithm>
+#include <string>
+#include <vector>
 
+#include "accessible_expectations.h"
 #include "program_test.h"
 
 namespace {
 
-// As a listening screen reader does; only the desktop's bridge can, publicly.
-void listenAsScreenReader(bool listening) {
-    if (auto* accessibility = QGuiApplicationPrivate::platformIntegration()->accessibility()) {
-        accessibility->setActive(listening);
+using platform::AccessibleNode;
+using platform::AccessibleRole;
+using testing_support::RecordingWindowSystem;
+
+std::string roleName(AccessibleRole role) {
+    switch (role) {
+        case AccessibleRole::StatusBar:
+            return "StatusBar";
+        case AccessibleRole::Button:
+            return "Button";
+        case AccessibleRole::StaticText:
+            return "StaticText";
+        case AccessibleRole::Graphic:
+            return "Graphic";
     }
+    return "?";
 }
 
 class AccessibilityTest : public MainWindowTest {
   protected:
-    QList<QAccessibleInterface*> children() {
-        QAccessibleInterface* window = QAccessible::queryAccessibleInterface(windowOf(principal()));
-        QList<QAccessibleInterface*> all;
-        for (int i = 0; i < window->childCount(); ++i) {
-            all << window->child(i);
-        }
-        return all;
-    }
-
-    // "name|role|press" for each child of the window, front to back.
-    QStringList tree() {
-        QStringList lines;
-        for (QAccessibleInterface* child : children()) {
-            lines << child->text(QAccessible::Name) + "|" +
-                         QMetaEnum::fromType<QAccessible::Role>().valueToKey(child->role()) +
-                         (child->actionInterface()->actionNames().isEmpty() ? "" : "|press");
+    std::vector<std::string> tree() {
+        std::vector<std::string> lines;
+        for (const AccessibleNode& node : principal().accessibleTree().children) {
+            lines.push_back(node.name + "|" + roleName(node.role) + (node.pressable ? "|press" : ""));
         }
         return lines;
     }
-
-    QAccessibleInterface* childNamed(const QString& name) {
-        const auto all = children();
-        const auto named = std::ranges::find_if(all, [&](QAccessibleInterface* child) {
-            return child->text(QAccessible::Name) == name;
-        });
-        return named != all.end() ? *named : nullptr;
+    int idOf(const std::string& name) {
+        const auto children = principal().accessibleTree().children;
+        const auto found = std::ranges::find(children, name, &AccessibleNode::name);
+        return found != children.end() ? found->id : -1;
     }
-
-    static void press(QAccessibleInterface* control) {
-        control->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    std::vector<platform::AccessibleUpdate>& updates() {
+        return RecordingWindowSystem::viewOf(principal()).updates;
     }
-
-    static void nextTurn() { QCoreApplication::processEvents(); }
 };
 
-// A press clicks on the next turn of the event loop: a box it opens keeps nobody waiting.
-TEST_F(AccessibilityTest, pressClicksOnTheNextTurnWhereThePointerReachesTheControl) {
-    // While the pointer holds a button down, the pointer's press comes first.
-    const auto [x, y] = centreOf(c().lblGame);
-    principal().mouseDown(x, y, platform::kLeftButton, 0);
-    press(childNamed("INICIAR"));
-    nextTurn();
-    principal().mouseUp(x, y, platform::kLeftButton, 0);
-    EXPECT_EQ(c().lblGame.Caption.get(), "BIENVENIDO");
-
-    press(childNamed("INICIAR"));
-    nextTurn();
-    EXPECT_EQ(c().lblGame.Caption.get(), "ELIGE UNA FIGURA");
-
-    QAccessibleInterface* about = childNamed("?");
-    QAccessibleInterface* scissors = childNamed("TIJERAS");
-    press(about);
-    EXPECT_TRUE(rt.aboutBox.shown.empty());
-    nextTurn();
-    EXPECT_EQ(rt.aboutBox.shown.size(), 1U);
-
-    // Covered by the player's hand, neither can be pressed, even through old interfaces.
-    key('7');
-    press(about);
-    press(scissors);
-    nextTurn();
-    EXPECT_TRUE(about->actionInterface()->actionNames().isEmpty());
-    EXPECT_EQ(rt.aboutBox.shown.size(), 1U);
-    EXPECT_EQ(c().Image1.Picture.get(), c().imgOpt[0].Picture.get());
-
-    // The panel's rim restarts; the unloaded window's interfaces go with it.
+// The main window's children in reading order, named for what they do, pressable
+// where a click acts; the status line heard at the first activation, at each new
+// status, and with the verdict the computer's figure and the score.
+TEST_F(AccessibilityTest, childrenAndAnnouncementsAtEachMomentOfAPlay) {
+    principal().activated();
+    principal().activated();  // only the first time
+    EXPECT_EQ(tree(), accessible_expectations::kWelcome);
+    EXPECT_EQ(principal().accessibleTree().name, "ZUMBILO");
+    EXPECT_TRUE(principal().pressAccessible(idOf("INICIAR")));
+    EXPECT_EQ(tree(), accessible_expectations::kChoosing);
+    rt.random.script({accessible_expectations::kScissorsDrawn});
+    key('9');
     ticks(6);
-    const QAccessible::Id id = QAccessible::uniqueId(about);
-    press(childNamed("Panel del ordenador: REINICIAR"));
-    nextTurn();
-    EXPECT_TRUE(inicio().loaded());
-    EXPECT_EQ(QAccessible::accessibleInterface(id), nullptr);
+    EXPECT_EQ(tree(), accessible_expectations::kRockBeatsScissors);
+    EXPECT_EQ(rt.windows.heard, accessible_expectations::kHeard);
+    EXPECT_EQ(principal().accessibleTree().statusLine()->value, rt.windows.heard.back());
+    EXPECT_EQ(inicio().accessibleTree().name, "");  // unloaded
 }
 
-// A screen reader hears each new status, the verdict with the computer's figure
-// and the score; a control it knows tells it of its new name. The children are
-// what the pointer reaches, where it does, front to back, named for what they are.
-TEST_F(AccessibilityTest, statusLineAnnouncesEachStatusAndTheChildrenNameWhatTheyShow) {
-    static QStringList heard;
-    static QStringList renamed;
-    heard.clear();
-    renamed.clear();
-    const QPoint origin = windowOf(principal())->mapToGlobal(QPoint(0, 0));
-    EXPECT_EQ(childNamed("INICIAR")->rect(), QRect(origin + QPoint(16, 120), QSize(153, 25)));
-    {
-        QDialog box(windowOf(principal()));  // nothing pressable behind a modal box
-        box.setModal(true);
-        box.show();
-        EXPECT_TRUE(childNamed("INICIAR")->actionInterface()->actionNames().isEmpty());
-        EXPECT_TRUE(QAccessible::queryAccessibleInterface(&box)->state().modal);
-    }
-    listenAsScreenReader(true);
-    QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
-        QAccessibleInterface* said = event->accessibleInterface();
-        if (event->type() == QAccessible::NameChanged) {
-            renamed << said->text(QAccessible::Name);
-        }
-        if (event->type() == QAccessible::ObjectShow && said->role() == QAccessible::Notification &&
-            said->parent()->role() == QAccessible::StatusBar) {
-            heard << said->text(QAccessible::Name);
-        }
-    });
-    QEvent activate(QEvent::WindowActivate);
-    QCoreApplication::sendEvent(windowOf(principal()), &activate);
-    nextTurn();
-    click(c().lblPlay[0]);
-    nextTurn();
-    rt.random.script({0.9F});  // the scissors, beaten by the rock
-    key('9');
-    nextTurn();
+// A press clicks only what the pointer reaches, never while a button is held;
+// ids outlive what covers them; only real changes are handed on.
+TEST_F(AccessibilityTest, pressesReachWhatThePointerDoesAndOnlyChangesAreHandedOn) {
+    const int start = idOf("INICIAR");
+    const int restartPanel = idOf("Panel del ordenador: REINICIAR");
+    const auto [x, y] = centreOf(c().lblGame);
+    principal().mouseDown(x, y, platform::kLeftButton, 0);
+    EXPECT_FALSE(principal().pressAccessible(start));
+    principal().mouseUp(x, y, platform::kLeftButton, 0);
+    EXPECT_TRUE(principal().pressAccessible(start));
+    EXPECT_FALSE(principal().pressAccessible(start)) << "hidden now";
+    key('8');
+    EXPECT_FALSE(principal().pressAccessible(idOf("TIJERAS")));
+    EXPECT_EQ(idOf("TIJERAS"), -1) << "covered by the player's hand";
+    EXPECT_FALSE(principal().pressAccessible(idOf("Tu mano: TIJERAS")))
+        << "a click on the hand does nothing while it shakes";
+    EXPECT_EQ(idOf("Panel del ordenador: REINICIAR"), restartPanel);
+
     ticks(6);
-    nextTurn();
-    QCoreApplication::sendEvent(windowOf(principal()), &activate);
-    nextTurn();
-    QAccessible::installUpdateHandler(nullptr);
-    listenAsScreenReader(false);
-    EXPECT_EQ(heard, (QStringList{"BIENVENIDO", "ELIGE UNA FIGURA",
-                                  "GANASTE. El ordenador sacó TIJERAS. Ganadas: 1. Perdidas: 0"}));
-    EXPECT_TRUE(renamed.contains("Ganadas: 1") && renamed.contains(heard.last()))
-        << renamed.join("|").toStdString();
-    EXPECT_EQ(tree(),
-              (QStringList{"Tu mano: PIEDRA|Button|press", "Mano del ordenador: TIJERAS|Graphic",
-                           "Panel del ordenador: REINICIAR|Button|press",
-                           "Panel del jugador: INICIAR|Button|press", "Perdidas: 0|StaticText",
-                           "Ganadas: 1|StaticText", "GANASTE|StatusBar", "VS.|StaticText"}));
+    updates().clear();
+    moveTo(c().lblGame);  // six writes, none that a screen reader sees
+    EXPECT_TRUE(updates().empty());
+    moveTo(c().Image1);
+    click(c().Image1);
+    ASSERT_EQ(updates().size(), 1U) << "one update for the whole handler";
+    const platform::AccessibleUpdate& update = updates().front();
+    EXPECT_EQ(update.announcement, "ELIGE UNA FIGURA");
+    EXPECT_TRUE(update.reordered);
+    EXPECT_EQ(update.renamed, std::vector<int>{idOf("ELIGE UNA FIGURA")});
 }
 
 }  // namespace

@@ -1,34 +1,36 @@
-#include <QEvent>
-#include <QKeyEvent>
-
-#include "platform/qt/form_painter.h"
+#include "platform/runtime/drawing.h"
 #include "program_test.h"
 #include "random_input.h"
 
-// Pointer input delivered to the forms, keys through their Qt windows; named
-// outside the anonymous namespace, for the shared test's name.
-struct QtInput : ProgramRun {
+// Input handed to the forms as every window system hands it, each window
+// drawn and read as a screen reader would now and then; named outside the
+// anonymous namespace, for the shared test's name.
+struct RuntimeInput : ProgramRun {
     static constexpr std::uint64_t kEvents = 200000;
 
-    static void keyPress(const platform::Form& form, int code, int keys) {
-        Qt::KeyboardModifiers held;
-        held.setFlag(Qt::ShiftModifier, (keys & platform::kShiftMask) != 0);
-        held.setFlag(Qt::ControlModifier, (keys & platform::kCtrlMask) != 0);
-        held.setFlag(Qt::AltModifier, (keys & platform::kAltMask) != 0);
-        QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, held, QString(QChar(code)));
-        QCoreApplication::sendEvent(windowOf(form), &key);
+    static void mouseMove(platform::Form& form, int x, int y, int buttons, int keys) {
+        form.mouseMove(x, y, buttons, keys);
     }
-    static void close(const platform::Form& form) { windowOf(form)->close(); }
-    // As the event loop does: window events, deletions, painting.
-    static void settle(const platform::Form& form) {
-        QCoreApplication::processEvents();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    static void mouseDown(platform::Form& form, int x, int y, int button, int keys) {
+        form.mouseDown(x, y, button, keys);
+    }
+    static void mouseUp(platform::Form& form, int x, int y, int button, int keys) {
+        form.mouseUp(x, y, button, keys);
+    }
+    static void keyPress(platform::Form& form, int code, int keys) {
+        form.keyTyped({.character = static_cast<char32_t>(code),
+                       .ctrl = (keys & platform::kCtrlMask) != 0,
+                       .alt = (keys & platform::kAltMask) != 0});
+    }
+    static void close(platform::Form& form) { form.closeRequested(); }
+    static void settle(platform::Form& form) {
         if (form.loaded()) {
-            platform::renderForm(form);
+            platform::drawForm(form, platform::Scale(), {0, 0, 521, 297});
+            form.accessibleTree();
         }
     }
 };
 
 namespace random_input {
-INSTANTIATE_TYPED_TEST_SUITE_P(RandomInput, RandomInput, QtInput);
+INSTANTIATE_TYPED_TEST_SUITE_P(RandomInput, RandomInput, RuntimeInput);
 }  // namespace random_input

@@ -1,4 +1,3 @@
-#include <QEvent>
 #include <fstream>
 
 #include "program_test.h"
@@ -60,14 +59,14 @@ TEST_F(RestartTest, aThousandRestartsLeaveResidentMemoryWhereItWas) {
         click(c().imgOpt[kPlayerScissors]);
         ticks(6);
         restart();
-        // As the event loop does between inputs.
-        QCoreApplication::processEvents();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     };
-    for (int i = 0; i < 20; ++i) {  // Qt's caches settle first
+    for (int i = 0; i < 20; ++i) {  // the allocator's pools settle first
         restartAfterAPlay();
     }
     [[maybe_unused]] const long before = residentKiB();
+    if (before < 0) {
+        GTEST_SKIP() << "no /proc/self/status to read the resident memory from";
+    }
     for (int i = 0; i < 1000; ++i) {
         restartAfterAPlay();
     }

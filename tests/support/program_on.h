@@ -2,13 +2,14 @@
 
 #include <cstdint>
 
+#include "pointer.h"
 #include "program_windows.h"
 #include "test_runtime.h"
 
 namespace testing_support {
 
 // Both windows wired as the program wires them, on the virtual clock and the
-// real windows of a window system, from the start-up window on.
+// windows of a window system, from the start-up window on.
 template <class WindowSystem>
 struct ProgramOn {
     static constexpr std::int64_t kHandOffMs = 1730;
@@ -25,10 +26,26 @@ struct ProgramOn {
     bool ended() const {
         return rt.process.ended || rt.process.allUnloadedCalls > 0 || !rt.process.failures.empty();
     }
+    bool mainShown() const { return windows.principal && windows.principal->loaded(); }
 
     void handOff() { rt.clock.advance(kHandOffMs); }
     // Ticks of the hands timer.
     void ticks(int n) { rt.clock.advance(100LL * n); }
+    // What the key handler leaves of the key: 0 where it swallows it.
+    int key(int code) { return principal().keyPress(code); }
+
+    // Unloaded and loaded in one handler, as a restart does.
+    void reload(platform::Form& form) {
+        rt.runtime.dispatch([&form] {
+            form.Unload();
+            form.Show();
+        });
+    }
+    // On the rim of the computer's panel, which its hand leaves uncovered.
+    void restart() {
+        const platform::PixelRect panel = c().lblReset[1].pixelRect();
+        clickAt(principal(), panel.x + 2, panel.y + panel.height / 2);
+    }
 
     RuntimeOn<WindowSystem> rt;
     zumbilo::ProgramWindows windows{rt.runtime};
