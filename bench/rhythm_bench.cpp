@@ -15,8 +15,8 @@
 #include <functional>
 
 #include "platform/qt/desktop_setup.h"
-#include "platform/qt/qt_window_system.h"
 #include "platform/qt/real_clock.h"
+#include "platform/qt/window_system.h"
 #include "rhythm_game.h"
 
 namespace {

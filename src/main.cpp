@@ -7,8 +7,8 @@ int main(int argc, char** argv) {
                                       {.Title = "Zumbilo",
                                        .Major = zumbilo::kVersionMajor,
                                        .Minor = zumbilo::kVersionMinor,
-                                       .Revision = zumbilo::kVersionRevision,
-                                       .desktopId = zumbilo::kApplicationId});
+                                       .Revision = zumbilo::kVersionRevision},
+                                      zumbilo::kApplicationId);
     zumbilo::ProgramWindows windows(application.runtime());
     return application.run([&windows] { windows.showStartupWindow(); });
 }

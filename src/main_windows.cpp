@@ -6,8 +6,7 @@ int main() {
     platform::win32::Application application({.Title = "Zumbilo",
                                               .Major = zumbilo::kVersionMajor,
                                               .Minor = zumbilo::kVersionMinor,
-                                              .Revision = zumbilo::kVersionRevision,
-                                              .desktopId = zumbilo::kApplicationId});
+                                              .Revision = zumbilo::kVersionRevision});
     zumbilo::ProgramWindows windows(application.runtime());
     return application.run([&windows] { windows.showStartupWindow(); });
 }

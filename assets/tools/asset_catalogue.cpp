@@ -36,7 +36,6 @@ std::vector<GeneratedFile> renderAssets(const QString& sourceDir) {
         const auto svg = loadSvg(sources.filePath(name + ".svg"));
         const QImage picture = renderHand(*svg, QSize(hand.side, hand.side));
         files.push_back({name + ".bmp", encodeBmp24(picture)});
-        files.push_back({name + "_mirrored.bmp", encodeBmp24(mirroredHand(picture))});
     }
     const auto logo = loadSvg(sources.filePath("logo.svg"));
     files.push_back({"logo.bmp", encodeBmp24(renderOpaque(*logo, QSize(kLogoSide, kLogoSide),

@@ -47,8 +47,4 @@ QImage renderHand(QSvgRenderer& svg, const QSize size) {
     return image;
 }
 
-QImage mirroredHand(const QImage& hand) {
-    return hand.mirrored(true, false);
-}
-
 }  // namespace zumbilo::assets

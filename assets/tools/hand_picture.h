@@ -12,7 +12,4 @@ namespace zumbilo::assets {
 // with a thin grey edge.
 QImage renderHand(QSvgRenderer& svg, QSize size);
 
-// The computer's hands face the player's: the same pixels, left and right swapped.
-QImage mirroredHand(const QImage& hand);
-
 }  // namespace zumbilo::assets

@@ -1,1 +1,55 @@
+#include <QKeyEvent>
+#include <initializer_list>
+#include <utility>
 
+#include "qt_program.h"
+
+namespace {
+
+using InputTest = QtMainWindowTest;
+
+// The keypad's digits and AltGr (the group switch) type characters; Ctrl, Alt
+// and the logo key make a digit the desktop's shortcut, which the window leaves.
+TEST_F(InputTest, digitsPlayFromTheKeypadAndWithAltGrButNotAsShortcuts) {
+    for (const auto& [modifiers, plays] :
+         std::initializer_list<std::pair<Qt::KeyboardModifier, bool>>{
+             {Qt::NoModifier, true},
+             {Qt::KeypadModifier, true},
+             {Qt::GroupSwitchModifier, true},
+             {Qt::ShiftModifier, true},
+             {Qt::AltModifier, false},
+             {Qt::MetaModifier, false},
+             {Qt::ControlModifier, false}}) {
+        reload(principal());
+        QKeyEvent five(QEvent::KeyPress, Qt::Key_5, modifiers, QStringLiteral("5"));
+        QCoreApplication::sendEvent(windowOf(principal()), &five);
+        EXPECT_EQ(c().tmrHands.Enabled.get(), plays) << modifiers;
+        EXPECT_EQ(five.isAccepted(), plays) << modifiers;
+    }
+}
+
+// Pressed on the paper, the pointer taken away by the desktop (another window
+// comes forward): the press ends without a click, and a click on the rock plays
+// the rock.
+TEST_F(InputTest, aPressWhoseWindowLosesThePointerClicksNothing) {
+    click(c().lblPlay[0]);
+    QWidget& window = *windowOf(principal());
+    const auto send = [&window](QEvent::Type type, const platform::Control& control) {
+        const auto [x, y] = centreOf(control);
+        QMouseEvent event(type, QPointF(x, y), window.mapToGlobal(QPointF(x, y)), Qt::LeftButton,
+                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                          Qt::NoModifier);
+        QCoreApplication::sendEvent(&window, &event);
+    };
+    send(QEvent::MouseButtonPress, c().imgOpt[0]);
+    EXPECT_EQ(c().imgOpt[0].BorderStyle.get(), platform::kFixedSingle);
+    QEvent deactivate(QEvent::WindowDeactivate);
+    QCoreApplication::sendEvent(&window, &deactivate);
+    EXPECT_EQ(c().imgOpt[0].BorderStyle.get(), platform::kNoBorder);
+    EXPECT_FALSE(c().Image1.Visible);
+    send(QEvent::MouseButtonPress, c().imgOpt[2]);
+    send(QEvent::MouseButtonRelease, c().imgOpt[2]);
+    EXPECT_EQ(c().Image1.Picture.get(), c().imgOpt[2].Picture.get());
+}
+
+}  // namespace

@@ -2,8 +2,7 @@
 #include <QPaintEvent>
 #include <set>
 
-#include "platform/qt/form_painter.h"
-#include "program_test.h"
+#include "qt_program.h"
 #include "window_pixels.h"
 
 namespace {
@@ -21,16 +20,15 @@ Drawing drawingOf(const QImage& image) {
 
 // The program drawn offscreen by Qt, its input delivered to the forms; named
 // outside the anonymous namespace, for the shared tests' names.
-struct QtProgram : ProgramRun {
+struct QtProgram : QtProgramRun {
     // Qt's smooth scaling of the logo.
     static constexpr int kLogoBlendsAtLeast = 200;
 
+    // As the window paints itself.
     static Drawing drawn(const platform::Form& form) {
-        return drawingOf(platform::renderForm(form));
+        return drawingOf(windowOf(form)->grab().toImage());
     }
-    static Drawing drawnAtScaleTwo(const platform::Form& form) {
-        return drawingOf(platform::renderForm(form, 2.0));
-    }
+    Drawing drawnAtScaleTwo(const platform::Form& form) { return drawingOf(rendered(form, 2.0)); }
     static std::set<platform::Color> logoColours() {
         const Drawing logo = drawingOf(QImage(QStringLiteral(":/pictures/logo.bmp")));
         return {logo.colours().begin(), logo.colours().end()};
@@ -54,7 +52,7 @@ struct PaintRecorder final : QObject {
     QRegion painted;
 };
 
-using PixelsTest = MainWindowTest;
+using PixelsTest = QtMainWindowTest;
 
 // A hands tick repaints the computer's hand alone; an unchanged value, nothing.
 TEST_F(PixelsTest, onlyWhatChangesIsRepainted) {

@@ -1,14 +1,13 @@
 #include <QEvent>
 #include <QKeyEvent>
 
-#include "platform/qt/form_painter.h"
-#include "program_test.h"
+#include "qt_program.h"
 #include "random_input.h"
 
 // Pointer input delivered to the forms, keys through their Qt windows; named
 // outside the anonymous namespace, for the shared test's name.
-struct QtInput : ProgramRun {
-    static constexpr std::uint64_t kEvents = 200000;
+struct QtInput : QtProgramRun {
+    static constexpr std::uint64_t kEvents = 50000;
 
     static void keyPress(const platform::Form& form, int code, int keys) {
         Qt::KeyboardModifiers held;
@@ -24,7 +23,7 @@ struct QtInput : ProgramRun {
         QCoreApplication::processEvents();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         if (form.loaded()) {
-            platform::renderForm(form);
+            windowOf(form)->grab();
         }
     }
 };

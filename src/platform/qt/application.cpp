@@ -9,12 +9,12 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "platform/qt/about_box.h"
 #include "platform/qt/desktop_setup.h"
-#include "platform/qt/dialog_about_box.h"
+#include "platform/qt/fonts.h"
 #include "platform/qt/platform_startup.h"
-#include "platform/qt/qt_font.h"
-#include "platform/qt/qt_window_system.h"
 #include "platform/qt/real_clock.h"
+#include "platform/qt/window_system.h"
 #include "platform/runtime/clock_seeded_random.h"
 
 namespace platform {
@@ -108,7 +108,7 @@ struct Application::Parts {
     Runtime runtime;
 };
 
-Application::Application(int& argc, char** argv, AppRecord app) {
+Application::Application(int& argc, char** argv, AppRecord app, const char* desktopId) {
     requireDisplay();
     choosePlatform();
     keepSessionBusUnlaunched();
@@ -126,7 +126,7 @@ Application::Application(int& argc, char** argv, AppRecord app) {
     }
     QApplication::setApplicationName(QString::fromStdString(parts_->runtime.App().Title));
     QApplication::setQuitOnLastWindowClosed(false);
-    QGuiApplication::setDesktopFileName(QString::fromStdString(parts_->runtime.App().desktopId));
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(desktopId));
 }
 
 Application::~Application() = default;

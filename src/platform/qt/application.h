@@ -14,7 +14,9 @@ class Application {
     // Ends the process with one line on standard error when no display is
     // reachable or Qt cannot load its platform plugin; says in one line which
     // caption fonts are missing and goes on.
-    Application(int& argc, char** argv, AppRecord app);
+    // The desktop id lets the desktop match the windows to the installed
+    // entry and icon.
+    Application(int& argc, char** argv, AppRecord app, const char* desktopId);
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
     Application(Application&&) = delete;

@@ -1,7 +1,7 @@
 #include "platform/qt/desktop_setup.h"
 
-#include "platform/qt/control_accessible.h"
-#include "platform/qt/qt_font.h"
+#include "platform/qt/accessibility.h"
+#include "platform/qt/fonts.h"
 
 namespace platform {
 

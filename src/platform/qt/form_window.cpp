@@ -13,10 +13,13 @@
 #include <QToolTip>
 #include <QWindow>
 
-#include "platform/qt/form_painter.h"
+#include "platform/qt/input.h"
+#include "platform/qt/painter.h"
 #include "platform/qt/window_frame.h"
+#include "platform/qt/window_system.h"
+#include "platform/runtime/drawing.h"
 #include "platform/runtime/form.h"
-#include "platform/runtime/mouse.h"
+#include "platform/runtime/scale.h"
 
 namespace platform {
 
@@ -31,39 +34,14 @@ Qt::WindowFlags flagsFor(int borderStyle) {
            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
 }
 
-int buttonCode(Qt::MouseButton button) {
-    switch (button) {
-        case Qt::LeftButton:
-            return kLeftButton;
-        case Qt::RightButton:
-            return kRightButton;
-        case Qt::MiddleButton:
-            return kMiddleButton;
-        default:
-            return 0;
-    }
-}
-
-int buttonsCode(Qt::MouseButtons buttons) {
-    return ((buttons & Qt::LeftButton) != 0 ? kLeftButton : 0) |
-           ((buttons & Qt::RightButton) != 0 ? kRightButton : 0) |
-           ((buttons & Qt::MiddleButton) != 0 ? kMiddleButton : 0);
-}
-
-int shiftCode(Qt::KeyboardModifiers modifiers) {
-    return ((modifiers & Qt::ShiftModifier) != 0 ? kShiftMask : 0) |
-           ((modifiers & Qt::ControlModifier) != 0 ? kCtrlMask : 0) |
-           ((modifiers & Qt::AltModifier) != 0 ? kAltMask : 0);
-}
-
 QPoint pixelOf(const QMouseEvent* event) {
     return event->position().toPoint();
 }
 
 }  // namespace
 
-FormWindow::FormWindow(Form& form, const PictureStore& pictures)
-    : QWidget(nullptr, flagsFor(form.design().BorderStyle)), form_(&form), pictures_(&pictures) {
+FormWindow::FormWindow(Form& form, QtWindowSystem& system)
+    : QWidget(nullptr, flagsFor(form.design().BorderStyle)), form_(&form), system_(&system) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
@@ -79,11 +57,15 @@ void FormWindow::detach() {
     accessibility_.clear();
 }
 
+const PictureStore& FormWindow::pictures() const {
+    return system_->pictures();
+}
+
 void FormWindow::syncWithForm() {
     if (form_ == nullptr) {
         return;
     }
-    setWindowTitle(QString::fromStdString(form_->Caption));
+    setWindowTitle(QString::fromStdString(form_->windowTitle()));
     const QPoint place(toPixels(form_->Left), toPixels(form_->Top));
     if (framePositionOf(*this) != place) {
         {
@@ -101,7 +83,23 @@ bool FormWindow::event(QEvent* event) {
         windowHandle()->installEventFilter(this);
     }
     if (event->type() == QEvent::WindowActivate) {
-        accessibility_.windowActivated();
+        // Once screen readers have heard of the window coming forward, which
+        // Qt tells them after this.
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (form_ != nullptr) {
+                    form_->activated();
+                }
+            },
+            Qt::QueuedConnection);
+    }
+    // The desktop took the pointer away from a press in the client area.
+    const bool pointerTaken =
+        event->type() == QEvent::WindowDeactivate || event->type() == QEvent::UngrabMouse;
+    if (pointerTaken && buttonsHeldHere_ != Qt::NoButton && form_ != nullptr) {
+        buttonsHeldHere_ = Qt::NoButton;
+        form_->captureLost();
     }
     if (event->type() == QEvent::ToolTip && form_ != nullptr) {
         const auto* help = static_cast<QHelpEvent*>(event);
@@ -123,9 +121,15 @@ void FormWindow::paintEvent(QPaintEvent* event) {
     }
     // A window manager may tell the frame after the window is shown without
     // moving it; the first frame drawn then places it by the frame.
-    form_->frameTold(frameMarginsOf(*this));
+    frameTold();
+    // Drawn in the screen's pixels, whatever the device pixel ratio.
+    const Scale scale = Scale::fromFactor(devicePixelRatioF());
+    const QRect dirty = event->rect();
+    const PixelRect clip = scale.covering({dirty.x(), dirty.y(), dirty.width(), dirty.height()});
     QPainter painter(this);
-    paintForm(painter, *form_, *pictures_, event->rect());
+    painter.scale(1.0 / scale.factor(), 1.0 / scale.factor());
+    painter.setClipRect(clip.x, clip.y, clip.width, clip.height);
+    paint(painter, drawForm(*form_, scale, clip), pictures());
     if (!iconAsked_) {
         iconAsked_ = true;
         QMetaObject::invokeMethod(
@@ -137,7 +141,7 @@ void FormWindow::showIcon() {
     // Decoding the icon's sizes and handing them to the window system takes
     // longer than drawing the first frame, which does not need them.
     if (form_ != nullptr && !form_->Icon().empty()) {
-        setWindowIcon(pictures_->icon(form_->Icon()));
+        setWindowIcon(pictures().icon(form_->Icon()));
     }
 }
 
@@ -171,23 +175,7 @@ void FormWindow::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void FormWindow::keyPressEvent(QKeyEvent* event) {
-    const QString text = event->text();
-    // Only keys that type a character reach the form, as character codes.
-    // Held with Ctrl, Alt or the logo key they are the desktop's shortcuts;
-    // AltGr types characters and is none of these.
-    constexpr Qt::KeyboardModifiers shortcut =
-        Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
-    if (form_ == nullptr || (event->modifiers() & shortcut) != 0 || text.isEmpty() ||
-        text.at(0).unicode() > 0xFF) {
-        event->ignore();
-        return;
-    }
-    const int code = text.at(0).unicode();
-    if (form_->keyPress(code) == 0) {
-        event->accept();
-    } else {
-        event->ignore();
-    }
+    event->setAccepted(form_ != nullptr && form_->keyTyped(typedKey(*event)));
 }
 
 void FormWindow::closeEvent(QCloseEvent* event) {
@@ -204,7 +192,7 @@ void FormWindow::moveEvent(QMoveEvent* event) {
     }
     const bool asked =
         lastReport_ && lastReport_->client == geometry().topLeft() && lastReport_->asked;
-    form_->frameTold(frameMarginsOf(*this));
+    frameTold();
     if (asked) {
         // A busy window manager may report a move after newer ones were asked,
         // and goes on to carry them out: the widget must not think itself at
@@ -229,6 +217,25 @@ void FormWindow::moveEvent(QMoveEvent* event) {
     // Else the window manager carries out late a move asked for before the
     // frame was known, which the moves asked since follow, or the player moves
     // the window by the keyboard: neither moves the form's place.
+}
+
+void FormWindow::frameTold() {
+    const FrameMargins frame = frameMarginsOf(*this);
+    const int borderStyle = form_->design().BorderStyle;
+    const FrameMargins centredBy = system_->frameOf(borderStyle);
+    // A window manager that has framed a window frames the next alike, and
+    // tells none until it has framed it.
+    if (frame == centredBy || frame == FrameMargins{}) {
+        return;
+    }
+    system_->frameTold(borderStyle, frame);
+    // The window was centred before its frame was known: it moves by the
+    // difference that the frame makes to the centred place, which keeps the
+    // steps it has moved since.
+    const PixelRect before = form_->centredFrame(centredBy);
+    const PixelRect after = form_->centredFrame(frame);
+    form_->Left = form_->Left + toTwips(after.x - before.x);
+    form_->Top = form_->Top + toTwips(after.y - before.y);
 }
 
 bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -257,9 +264,9 @@ bool FormWindow::focusNextPrevChild(bool /*next*/) {
     return false;
 }
 
-FormWindowView::FormWindowView(Form& form, const PictureStore& pictures)
+FormWindowView::FormWindowView(Form& form, QtWindowSystem& system)
     // NOLINTNEXTLINE(cppcoreguidelines-owning-memory): deleted later by Qt
-    : window_(new FormWindow(form, pictures)) {}
+    : window_(new FormWindow(form, system)) {}
 
 FormWindowView::~FormWindowView() {
     window_->detach();
@@ -271,12 +278,8 @@ void FormWindowView::repaint(const PixelRect& rect) {
     window_->update(rect.x, rect.y, rect.width, rect.height);
 }
 
-void FormWindowView::nameMayHaveChanged(const PointerControl& control) {
-    window_->accessibility().nameMayHaveChanged(control);
-}
-
-void FormWindowView::announce(const std::string& text) {
-    window_->accessibility().announce(text);
+void FormWindowView::accessibilityChanged(const AccessibleUpdate& update) {
+    window_->accessibility().update(update);
 }
 
 FormWindow* windowOf(const Form& form) {

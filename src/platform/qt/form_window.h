@@ -4,32 +4,33 @@
 #include <deque>
 #include <optional>
 
-#include "platform/qt/form_accessibility.h"
-#include "platform/qt/picture_store.h"
+#include "platform/qt/accessibility.h"
 #include "platform/runtime/units.h"
 #include "platform/runtime/window_system.h"
 
 namespace platform {
 
 class Form;
+class PictureStore;
+class QtWindowSystem;
 
-// The desktop window of a loaded form: paints its controls and hands the
-// window system's input to the form.
+// The desktop window of a loaded form: draws what the form says to, and
+// hands the window system's input to the form.
 class FormWindow final : public QWidget {
   public:
-    FormWindow(Form& form, const PictureStore& pictures);
+    FormWindow(Form& form, QtWindowSystem& system);
     FormWindow(const FormWindow&) = delete;
     FormWindow& operator=(const FormWindow&) = delete;
     FormWindow(FormWindow&&) = delete;
     FormWindow& operator=(FormWindow&&) = delete;
     ~FormWindow() override;
 
-    // Caption, position, colour and icon as the form's properties say.
+    // Title, position and colour as the form's properties say.
     void syncWithForm();
     // The form was unloaded; events still queued for this window are dropped.
     void detach();
     Form* form() const { return form_; }
-    const PictureStore& pictures() const { return *pictures_; }
+    const PictureStore& pictures() const;
 
     FormAccessibility& accessibility() { return accessibility_; }
 
@@ -53,6 +54,9 @@ class FormWindow final : public QWidget {
     bool reportsMoveAsked(QPoint client);
     // After the first frame: the taskbar's and the window switcher's icon.
     void showIcon();
+    // The window manager told the frame, perhaps only now that the window is
+    // shown: the window moves to where it is centred by it.
+    void frameTold();
 
     struct PlaceAsked {
         QPoint client;
@@ -64,7 +68,7 @@ class FormWindow final : public QWidget {
     };
 
     Form* form_;
-    const PictureStore* pictures_;
+    QtWindowSystem* system_;
     FormAccessibility accessibility_{*this};
     std::deque<PlaceAsked> placesAsked_;
     bool asking_ = false;  // the widget reports its own move at once, too
@@ -86,7 +90,7 @@ class FormWindow final : public QWidget {
 // once that event is done.
 class FormWindowView final : public FormView {
   public:
-    FormWindowView(Form& form, const PictureStore& pictures);
+    FormWindowView(Form& form, QtWindowSystem& system);
     FormWindowView(const FormWindowView&) = delete;
     FormWindowView& operator=(const FormWindowView&) = delete;
     FormWindowView(FormWindowView&&) = delete;
@@ -98,8 +102,7 @@ class FormWindowView final : public FormView {
     void sync() override { window_->syncWithForm(); }
     void show() override { window_->show(); }
     void repaint(const PixelRect& rect) override;
-    void nameMayHaveChanged(const PointerControl& control) override;
-    void announce(const std::string& text) override;
+    void accessibilityChanged(const AccessibleUpdate& update) override;
 
   private:
     FormWindow* window_;

@@ -18,7 +18,7 @@ Form::~Form() = default;
 
 std::string Form::windowTitle() const {
     return design_.BorderStyle == 0 && !design_.AccessibleName.empty() ? design_.AccessibleName
-                                                                      : Caption.get();
+                                                                       : Caption.get();
 }
 
 void Form::Show() {
@@ -28,6 +28,7 @@ void Form::Show() {
     if (!view_) {
         view_ = runtime_->windows().createView(*this);
         view_->sync();
+        runtime_->publishAfterHandlers(*this);
     }
     view_->show();
 }
@@ -287,7 +288,8 @@ bool Form::pressAccessible(int id) {
     if (node == nullptr || !node->pressable || captured_) {
         return false;
     }
-    const auto& control = static_cast<const PointerControl&>(*stack_.at(static_cast<std::size_t>(id)));
+    const auto& control =
+        static_cast<const PointerControl&>(*stack_.at(static_cast<std::size_t>(id)));
     const auto point = reachablePoint(control);
     mouseDown(point->first, point->second, kLeftButton, 0);
     mouseUp(point->first, point->second, kLeftButton, 0);

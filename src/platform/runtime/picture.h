@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <tuple>
 
 namespace platform {
 
@@ -24,6 +25,10 @@ class Picture {
     bool isMirrored() const { return mirrored_; }
 
     friend bool operator==(const Picture&, const Picture&) = default;
+    // For keeping what each picture decodes to.
+    friend bool operator<(const Picture& a, const Picture& b) {
+        return std::tie(a.resource_, a.mirrored_) < std::tie(b.resource_, b.mirrored_);
+    }
 
   private:
     Picture(std::string resource, bool mirrored)

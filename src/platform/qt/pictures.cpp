@@ -1,4 +1,4 @@
-#include "platform/qt/picture_store.h"
+#include "platform/qt/pictures.h"
 
 #include <QBuffer>
 #include <QFileInfo>
@@ -21,8 +21,9 @@ QByteArray contentsOf(const Picture& picture) {
 QImage decodeImage(const Picture& picture) {
     QByteArray file = contentsOf(picture);
     QBuffer buffer(&file);
-    return readBuiltInFormat(
+    const QImage image = readBuiltInFormat(
         buffer, QFileInfo(QString::fromStdString(picture.resource())).suffix().toLatin1());
+    return picture.isMirrored() ? image.mirrored(true, false) : image;
 }
 
 QIcon decodeIcon(const Picture& picture) {
@@ -38,11 +39,11 @@ QIcon decodeIcon(const Picture& picture) {
 }
 
 template <class Decoded>
-const Decoded& decodedOnce(std::map<std::string, Decoded>& decoded, const Picture& picture,
+const Decoded& decodedOnce(std::map<Picture, Decoded>& decoded, const Picture& picture,
                            Decoded (*decode)(const Picture&)) {
-    auto known = decoded.find(picture.resource());
+    auto known = decoded.find(picture);
     if (known == decoded.end()) {
-        known = decoded.emplace(picture.resource(), decode(picture)).first;
+        known = decoded.emplace(picture, decode(picture)).first;
     }
     return known->second;
 }

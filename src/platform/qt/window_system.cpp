@@ -1,17 +1,17 @@
-#include "platform/qt/qt_window_system.h"
+#include "platform/qt/window_system.h"
 
 #include <QCursor>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QScreen>
 
+#include "platform/qt/fonts.h"
 #include "platform/qt/form_window.h"
-#include "platform/qt/qt_font.h"
 
 namespace platform {
 
 std::unique_ptr<FormView> QtWindowSystem::createView(Form& form) {
-    return std::make_unique<FormWindowView>(form, pictures_);
+    return std::make_unique<FormWindowView>(form, *this);
 }
 
 PixelRect QtWindowSystem::screenArea() const {
@@ -26,8 +26,13 @@ PixelRect QtWindowSystem::screenArea() const {
     return {area.x(), area.y(), area.width(), area.height()};
 }
 
+FrameMargins QtWindowSystem::frameOf(int borderStyle) const {
+    const auto known = frames_.find(borderStyle);
+    return known != frames_.end() ? known->second : FrameMargins{};
+}
+
 PixelSize QtWindowSystem::textSize(const Font& font, const std::string& text) const {
-    const QFontMetrics metrics(toQFont(font));
+    const QFontMetrics metrics(fontFor(font));
     return {metrics.horizontalAdvance(QString::fromStdString(text)), metrics.height()};
 }
 

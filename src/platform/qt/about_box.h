@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/qt/picture_store.h"
+#include "platform/qt/pictures.h"
 #include "platform/runtime/about_box.h"
 
 namespace platform {

@@ -1,4 +1,4 @@
-#include "platform/qt/dialog_about_box.h"
+#include "platform/qt/about_box.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>

@@ -3,15 +3,16 @@
 #include <QFont>
 #include <string>
 
+#include "platform/runtime/drawing.h"
 #include "platform/runtime/font.h"
 
 namespace platform {
 
-// Point sizes are taken at 96 dpi, as the layouts were designed, so a
-// caption has the same pixel size on every screen before scaling.
-QFont toQFont(const Font& font);
+// A caption's face as Qt draws it: the layout's, or what stands in for it.
+QFont fontFor(const TextRun& text);
+QFont fontFor(const Font& font);
 
-// Maps the layouts' font names onto families that Debian packages.
+// Maps the layouts' faces onto the families that stand in for them.
 void installFontSubstitutes();
 
 // The families standing in for the layouts' fonts that are not installed,

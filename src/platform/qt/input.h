@@ -1,0 +1,18 @@
+#pragma once
+
+#include <Qt>
+
+#include "platform/runtime/keys.h"
+
+class QKeyEvent;
+
+namespace platform {
+
+// Qt's input in the runtime's codes.
+int buttonCode(Qt::MouseButton button);
+int buttonsCode(Qt::MouseButtons buttons);
+int shiftCode(Qt::KeyboardModifiers modifiers);
+// AltGr, which types characters, comes as the group switch, no shortcut.
+TypedKey typedKey(const QKeyEvent& event);
+
+}  // namespace platform

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <vector>
+
+#include "platform/runtime/drawing.h"
+
+class QPainter;
+
+namespace platform {
+
+class PictureStore;
+
+// Carries out the runtime's drawing with a painter whose units are the
+// screen's pixels.
+void paint(QPainter& painter, const std::vector<DrawOp>& ops, const PictureStore& pictures);
+
+}  // namespace platform
