@@ -12,7 +12,7 @@
 #include <span>
 
 #include "platform/win32/real_clock.h"
-#include "platform/win32/win32_window_system.h"
+#include "platform/win32/window_system.h"
 #include "rhythm_game.h"
 
 namespace {

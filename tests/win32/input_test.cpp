@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/win32/application.h"
 #include "win32_program_test.h"
 
 namespace {
@@ -43,7 +44,45 @@ TEST(KeyTest, digitChoosesAFigureUnlessItIsAShortcut) {
     }
 }
 
+// The keypad's digits come as key messages, NumLock on, which the message
+// loop turns into characters: the 5 in the keypad's middle column chooses
+// the scissors.
+TEST(KeyTest, aKeypadDigitAsTheKeyboardSendsItChoosesByItsColumn) {
+    HandedOver program;
+    std::array<BYTE, 256> state{};
+    state[VK_NUMLOCK] = 0x01;  // toggled on
+    SetKeyboardState(state.data());
+    constexpr LPARAM kNumpad5 = 1 | (0x4C << 16);  // one press, the keypad 5's scan code
+    MSG down{Win32Program::hwndOf(program.principal()), WM_KEYDOWN, VK_NUMPAD5, kNumpad5, 0, {}};
+    TranslateMessage(&down);
+    DispatchMessageW(&down);
+    Win32Program::nextTurn();
+    EXPECT_TRUE(program.c().Image1.Visible);
+    EXPECT_EQ(program.c().Image1.Picture.get(), program.c().imgOpt[1].Picture.get());
+}
+
 using InputTest = MainWindowTest;
+
+// Pressed on the paper, the pointer taken away (a modal box, a switch of
+// windows): the press ends without a click; a click on the rock then plays
+// the rock, and a screen reader's press works again.
+TEST_F(InputTest, aPressWhosePointerIsTakenAwayClicksNothing) {
+    click(c().lblPlay[0]);
+    const auto [x, y] = testing_support::centreOf(c().imgOpt[0]);
+    send(principal(), WM_LBUTTONDOWN, MK_LBUTTON, x, y);
+    EXPECT_EQ(c().imgOpt[0].BorderStyle.get(), platform::kFixedSingle);
+    send(principal(), WM_CANCELMODE, 0, 0, 0);
+    EXPECT_EQ(c().imgOpt[0].BorderStyle.get(), platform::kNoBorder);
+    EXPECT_EQ(GetCapture(), nullptr);
+    EXPECT_FALSE(c().Image1.Visible);
+    const platform::AccessibleTree tree = principal().accessibleTree();
+    EXPECT_TRUE(principal().pressAccessible(tree.children.at(4).id));  // the paper
+    EXPECT_EQ(c().Image1.Picture.get(), c().imgOpt[0].Picture.get());
+    ticks(6);
+    click(c().Image1);
+    click(c().imgOpt[2]);
+    EXPECT_EQ(c().Image1.Picture.get(), c().imgOpt[2].Picture.get());
+}
 
 // A press captures the pointer; a release anywhere frees it and clicks what was pressed.
 TEST_F(InputTest, releaseOutsideTheWindowClicksWhatWasPressedAndFreesThePointer) {
@@ -101,11 +140,52 @@ TEST_F(InputTest, toolTipShowsTheTextOfTheControlUnderThePointer) {
     }
 }
 
-// Closing the main window unloads it, and with the last form the program ends.
-TEST_F(InputTest, closingTheLastWindowEndsTheProgram) {
-    send(principal(), WM_CLOSE, 0, 0, 0);
-    EXPECT_FALSE(principal().loaded());
-    EXPECT_EQ(rt.process.allUnloadedCalls, 1);
+// The tip goes when the pointer goes straight from one figure to the next,
+// and the next asks for its own text.
+TEST_F(InputTest, theToolTipFollowsThePointerFromFigureToFigure) {
+    click(c().lblPlay[0]);
+    const auto [paperX, paperY] = testing_support::centreOf(c().imgOpt[0]);
+    send(principal(), WM_MOUSEMOVE, 0, paperX, paperY);
+    HWND tip = nullptr;
+    while ((tip = FindWindowExW(nullptr, tip, TOOLTIPS_CLASSW, nullptr)) != nullptr &&
+           GetWindow(tip, GW_OWNER) != hwndOf(principal())) {
+    }
+    ASSERT_NE(tip, nullptr);
+    static int pops = 0;
+    static WNDPROC tipProcedure = nullptr;
+    tipProcedure = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(  // NOLINT: the system's types
+        tip, GWLP_WNDPROC,
+        reinterpret_cast<LONG_PTR>(+[](HWND window, UINT message, WPARAM w, LPARAM l) -> LRESULT {
+            pops += message == TTM_POP ? 1 : 0;
+            return CallWindowProcW(tipProcedure, window, message, w, l);
+        })));
+    const auto [scissorsX, scissorsY] = testing_support::centreOf(c().imgOpt[1]);
+    send(principal(), WM_MOUSEMOVE, 0, scissorsX, scissorsY);
+    EXPECT_EQ(pops, 1);
+    send(principal(), WM_MOUSEMOVE, 0, scissorsX + 1, scissorsY);
+    EXPECT_EQ(pops, 1) << "the same figure's tip stays";
+
+    // Over the whole client area at 150 % too.
+    moveToScale(principal(), 144);
+    TOOLINFOW tool{};
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;
+    tool.hwnd = hwndOf(principal());
+    tool.uId = 1;
+    SendMessageW(tip, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&tool));  // NOLINT
+    EXPECT_EQ(std::pair(tool.rect.right, tool.rect.bottom), std::pair(625L, 337L));
+}
+
+// Closing the main window of the real program, on the real clock and message
+// loop, ends it with status 0; a message loop the system cannot run ends with 1.
+TEST(ProgramTest, closingTheMainWindowEndsTheProgram) {
+    platform::win32::Application application({.Title = "Zumbilo", .Major = 3, .Minor = 5});
+    zumbilo::ProgramWindows windows(application.runtime());
+    const int status = application.run([&windows] {
+        windows.showMainWindow();
+        PostMessageW(platform::win32::windowOf(*windows.principal)->handle(), WM_CLOSE, 0, 0);
+    });
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(platform::win32::runMessageLoop(reinterpret_cast<HWND>(0x1234)), 1);  // NOLINT
 }
 
 }  // namespace

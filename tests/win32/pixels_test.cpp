@@ -1,9 +1,8 @@
 #include <set>
 #include <string>
 
-#include "platform/win32/font_store.h"
-#include "platform/win32/form_painter.h"
-#include "platform/win32/picture_store.h"
+#include "platform/win32/fonts.h"
+#include "platform/win32/pictures.h"
 #include "platform/win32/wide.h"
 #include "win32_program_test.h"
 #include "window_pixels.h"
@@ -18,11 +17,9 @@ struct Win32DrawnProgram : Win32Program {
         return {image.width(), image.height(),
                 [&image](int x, int y) { return image.colourAt(x, y); }};
     }
-    static Drawing drawn(const platform::Form& form) {
-        return drawingOf(platform::win32::renderForm(form));
-    }
+    static Drawing drawn(const platform::Form& form) { return drawingOf(printed(form)); }
     static Drawing drawnAtScaleTwo(const platform::Form& form) {
-        return drawingOf(platform::win32::renderForm(form, platform::win32::DpiScale(192)));
+        return drawingOf(printed(form, 192));
     }
     std::set<platform::Color> logoColours() {
         const Drawing logo = drawingOf(rt.windows.pictures().image(s().Image1.Picture, 241, 241));
@@ -44,13 +41,13 @@ using PixelsTest = MainWindowTest;
 // desktop's, and the caption still shows.
 TEST_F(PixelsTest, everyFaceIsDrawnByAnInstalledFaceAndACaptionAlwaysShows) {
     constexpr const char* kNoSuchFace = "Ninguna Fuente Así";
-    const platform::win32::FontStore& fonts = platform::win32::windowOf(principal())->fonts();
+    const platform::win32::FontStore& fonts = rt.windows.fonts();
     const std::wstring desktopFace = fonts.faceFor(kNoSuchFace);
     EXPECT_NE(desktopFace, platform::win32::widen(kNoSuchFace));
     const platform::win32::ScreenDc screen;
     for (const char* name : {"Segoe Print", "Calibri", "Arial"}) {
         const std::wstring face = fonts.faceFor(name);
-        const platform::win32::Selected selected(screen.get(), fonts.font({.Name = name}));
+        const platform::win32::Selected selected(screen.get(), fonts.font(name, 11, false, false));
         std::array<wchar_t, LF_FACESIZE> drawnFace{};
         GetTextFaceW(screen.get(), LF_FACESIZE, drawnFace.data());
         EXPECT_TRUE(face == desktopFace || face == drawnFace.data()) << name;
@@ -59,6 +56,26 @@ TEST_F(PixelsTest, everyFaceIsDrawnByAnInstalledFaceAndACaptionAlwaysShows) {
     font.Name = kNoSuchFace;
     c().lblGame.Font = font;
     EXPECT_GT(Win32DrawnProgram::drawn(principal()).count(c().lblGame, pixel_tables::kBlack), 20);
+}
+
+// At 200 % a hand is drawn from its picture at the screen's size, never its
+// small rendering with each pixel doubled: many two-by-two blocks hold two greys.
+TEST_F(PixelsTest, atTwiceTheScaleAHandIsDrawnAtTheScreensSizeNotPixelDoubled) {
+    key('7');
+    const platform::win32::Dib image = printed(principal(), 192);
+    const platform::PixelRect hand = platform::Scale(192).toScreen(c().Image1.pixelRect());
+    int mixedBlocks = 0;
+    for (int y = hand.y; y + 1 < hand.y + hand.height; y += 2) {
+        for (int x = hand.x; x + 1 < hand.x + hand.width; x += 2) {
+            const platform::Color corner = image.colourAt(x, y);
+            mixedBlocks += image.colourAt(x + 1, y) != corner ||
+                                   image.colourAt(x, y + 1) != corner ||
+                                   image.colourAt(x + 1, y + 1) != corner
+                               ? 1
+                               : 0;
+        }
+    }
+    EXPECT_GT(mixedBlocks, 500);
 }
 
 // A hands tick repaints the computer's hand and nothing else; writing a

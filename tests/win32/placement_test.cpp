@@ -62,14 +62,21 @@ TEST_F(PlacementTest, theSlideGoesOnFromWhereThePlayerMovedTheWindowOnly) {
     EXPECT_EQ(placeOf(window), std::pair(left + 100, top + 50 - 4));
 }
 
-// Dragged onto a monitor scaled to 150 %, the window grows by half and a
-// click lands on the control drawn under it.
+// Dragged onto a monitor scaled to 150 %, the window grows by half, to the
+// size it told the system beforehand, and a click lands on the control drawn
+// under it.
 TEST_F(PlacementTest, atOneAndAHalfScaleTheWindowGrowsAndClicksLandOnTheirControls) {
     click(c().lblPlay[0]);
     auto* const window = hwndOf(principal());
-    RECT suggested = outerOf(window);
+    SIZE told{};
     // NOLINTNEXTLINE(cppcoreguidelines-pro-type-reinterpret-cast): as the system sends it
-    SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+    EXPECT_TRUE(SendMessageW(window, WM_GETDPISCALEDSIZE, 144, reinterpret_cast<LPARAM>(&told)));
+    RECT frame{};
+    AdjustWindowRectExForDpi(&frame, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
+                             FALSE, 0, 144);
+    EXPECT_EQ(std::pair(told.cx - (frame.right - frame.left), told.cy - (frame.bottom - frame.top)),
+              std::pair(625L, 337L));
+    moveToScale(principal(), 144);
     RECT client{};
     GetClientRect(window, &client);
     EXPECT_EQ(std::pair(client.right, client.bottom), std::pair(625L, 337L));
@@ -82,3 +89,17 @@ TEST_F(PlacementTest, atOneAndAHalfScaleTheWindowGrowsAndClicksLandOnTheirContro
 }
 
 }  // namespace
+
+// At 125 % a window the player put where no form pixel falls stays there, and
+// each step of the slide moves it by the same five pixels.
+TEST_F(PlacementTest, atAQuarterMoreTheSlideStepsEvenlyFromWhereThePlayerPutTheWindow) {
+    moveToScale(principal(), 120);
+    auto* const window = hwndOf(principal());
+    SendMessageW(window, WM_ENTERSIZEMOVE, 0, 0);
+    SetWindowPos(window, nullptr, 101, 201, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageW(window, WM_EXITSIZEMOVE, 0, 0);
+    for (const int offset : {-5, -10, -15, -20, -25, -30, -20}) {
+        rt.clock.advance(20);
+        EXPECT_EQ(placeOf(window), std::pair(101L, 201L + offset));
+    }
+}

@@ -5,8 +5,9 @@
 #include <array>
 #include <vector>
 
+#include "platform/win32/dib.h"
 #include "platform/win32/form_window.h"
-#include "platform/win32/win32_window_system.h"
+#include "platform/win32/window_system.h"
 #include "pointer.h"
 #include "program_on.h"
 
@@ -18,6 +19,26 @@ class Win32Program : public testing_support::ProgramOn<platform::win32::Win32Win
 
     static HWND hwndOf(const platform::Form& form) {
         return platform::win32::windowOf(form)->handle();
+    }
+
+    // A loaded form's client area as its window draws it, on a monitor of
+    // that dots per inch.
+    static platform::win32::Dib printed(const platform::Form& form, int dpi = 96) {
+        if (platform::win32::windowOf(form)->scale().dpi() != dpi) {
+            moveToScale(form, dpi);
+        }
+        RECT client{};
+        GetClientRect(hwndOf(form), &client);
+        platform::win32::Dib image(client.right, client.bottom);
+        const platform::win32::OwnedDc dc(CreateCompatibleDC(nullptr));
+        {
+            const platform::win32::Selected selected(dc.get(), image.handle());
+            // NOLINTNEXTLINE(cppcoreguidelines-pro-type-reinterpret-cast): as the system sends it
+            SendMessageW(hwndOf(form), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.get()),
+                         PRF_CLIENT);
+        }
+        GdiFlush();
+        return image;
     }
 
     static LRESULT send(const platform::Form& form, UINT message, WPARAM wParam, int x, int y) {
@@ -32,6 +53,14 @@ class Win32Program : public testing_support::ProgramOn<platform::win32::Win32Win
         press(control, WM_LBUTTONDOWN, WM_LBUTTONUP, MK_LBUTTON);
     }
     void key(wchar_t code) { SendMessageW(hwndOf(principal()), WM_CHAR, code, 0); }
+    // Told by the system that the window's monitor is of that scale now.
+    static void moveToScale(const platform::Form& form, int dpi) {
+        RECT suggested{};
+        GetWindowRect(hwndOf(form), &suggested);
+        // NOLINTNEXTLINE(cppcoreguidelines-pro-type-reinterpret-cast): as the system sends it
+        SendMessageW(hwndOf(form), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                     reinterpret_cast<LPARAM>(&suggested));
+    }
     // What the windows posted to themselves, painting among it.
     static void nextTurn() {
         MSG message{};

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string_view>
 
 #include "platform/win32/handles.h"
@@ -7,6 +8,13 @@
 #include <oleacc.h>
 
 namespace platform::win32 {
+
+// Lets go of a COM object's reference.
+struct ComReleaser {
+    void operator()(IUnknown* object) const { object->Release(); }
+};
+template <class Interface>
+using ComReference = std::unique_ptr<Interface, ComReleaser>;
 
 // What answering a screen reader takes of the system: oleacc, OLE's strings
 // and the thread's COM apartment, through which LresultFromObject hands a
@@ -30,6 +38,10 @@ class AccessibilityLibraries {
     LRESULT answer(IAccessible* object, WPARAM wParam) const;
     HRESULT frameOf(HWND window, IDispatch** out) const;
     BSTR string(std::wstring_view text) const;
+    // Only once ready: makes a child of the window's client area a polite
+    // live region, until the window goes (forget). Whether the system took it.
+    bool markPoliteLiveRegion(HWND window, long childId);
+    void forget(HWND window, long childId) const;
 
   private:
     OwnedLibrary ole_;
@@ -39,6 +51,8 @@ class AccessibilityLibraries {
     decltype(LresultFromObject)* lresultFromObject_ = nullptr;
     decltype(AccessibleObjectFromWindow)* accessibleObjectFromWindow_ = nullptr;
     decltype(SysAllocStringLen)* sysAllocStringLen_ = nullptr;
+    decltype(CoCreateInstance)* coCreateInstance_ = nullptr;
+    ComReference<IAccPropServices> properties_;
     bool tried_ = false;
     bool ready_ = false;
     bool joined_ = false;

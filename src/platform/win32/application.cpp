@@ -3,10 +3,10 @@
 #include <stdexcept>
 
 #include "platform/runtime/clock_seeded_random.h"
+#include "platform/win32/about_box.h"
 #include "platform/win32/real_clock.h"
-#include "platform/win32/shell_about_box.h"
 #include "platform/win32/wide.h"
-#include "platform/win32/win32_window_system.h"
+#include "platform/win32/window_system.h"
 
 namespace platform::win32 {
 
@@ -63,12 +63,18 @@ int Application::run(const std::function<void()>& start) {
     if (parts_->runtime.stopped()) {
         return 0;
     }
+    return runMessageLoop();
+}
+
+int runMessageLoop(HWND window) {
     MSG message{};
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    BOOL got = FALSE;
+    while ((got = GetMessageW(&message, window, 0, 0)) > 0) {
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
-    return static_cast<int>(message.wParam);
+    // Only WM_QUIT carries an exit code.
+    return got == 0 ? static_cast<int>(message.wParam) : 1;
 }
 
 }  // namespace platform::win32

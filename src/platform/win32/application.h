@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "platform/runtime/runtime.h"
+#include "platform/win32/win32_api.h"
 
 namespace platform::win32 {
 
@@ -31,5 +32,9 @@ class Application {
     struct Parts;
     std::unique_ptr<Parts> parts_;
 };
+
+// Hands the thread's messages (or one window's) on until WM_QUIT, and returns
+// its exit code; 1 when the system cannot hand them on.
+int runMessageLoop(HWND window = nullptr);
 
 }  // namespace platform::win32

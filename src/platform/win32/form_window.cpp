@@ -4,12 +4,14 @@
 #include <array>
 #include <stdexcept>
 
-#include "platform/runtime/mouse.h"
+#include "platform/runtime/drawing.h"
 #include "platform/win32/accessibility_libraries.h"
+#include "platform/win32/accessible_object.h"
 #include "platform/win32/dib.h"
-#include "platform/win32/form_accessible.h"
-#include "platform/win32/form_painter.h"
-#include "platform/win32/picture_store.h"
+#include "platform/win32/input.h"
+#include "platform/win32/monitors.h"
+#include "platform/win32/painter.h"
+#include "platform/win32/pictures.h"
 #include "platform/win32/tool_tip_class.h"
 #include "platform/win32/wide.h"
 
@@ -18,43 +20,6 @@ namespace platform::win32 {
 namespace {
 
 constexpr const wchar_t* kClassName = L"ZumbiloForm";
-
-bool held(int key) {
-    return GetKeyState(key) < 0;
-}
-
-// Ctrl, Alt or the Windows key make a key the desktop's shortcut. AltGr,
-// which types characters, comes as the right Alt with the left Ctrl.
-bool shortcutHeld() {
-    const bool altGr = held(VK_RMENU) && held(VK_LCONTROL);
-    return held(VK_LWIN) || held(VK_RWIN) || (!altGr && (held(VK_CONTROL) || held(VK_MENU)));
-}
-
-int shiftCode(WPARAM keys) {
-    return ((keys & MK_SHIFT) != 0 ? kShiftMask : 0) | ((keys & MK_CONTROL) != 0 ? kCtrlMask : 0) |
-           (held(VK_MENU) ? kAltMask : 0);
-}
-
-// The three buttons the form knows, pressed and let go.
-struct ButtonMessage {
-    UINT message;
-    int button;
-    bool down;
-};
-constexpr std::array kButtonMessages{
-    ButtonMessage{WM_LBUTTONDOWN, kLeftButton, true},
-    ButtonMessage{WM_LBUTTONUP, kLeftButton, false},
-    ButtonMessage{WM_RBUTTONDOWN, kRightButton, true},
-    ButtonMessage{WM_RBUTTONUP, kRightButton, false},
-    ButtonMessage{WM_MBUTTONDOWN, kMiddleButton, true},
-    ButtonMessage{WM_MBUTTONUP, kMiddleButton, false},
-};
-
-int buttonsCode(WPARAM keys) {
-    return ((keys & MK_LBUTTON) != 0 ? kLeftButton : 0) |
-           ((keys & MK_RBUTTON) != 0 ? kRightButton : 0) |
-           ((keys & MK_MBUTTON) != 0 ? kMiddleButton : 0);
-}
 
 class Painting {
   public:
@@ -92,29 +57,28 @@ void registerFormWindowClass() {
     }
 }
 
+DWORD windowStyleFor(int borderStyle) {
+    return borderStyle == 0 ? WS_POPUP : WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+}
+
 FormWindow::FormWindow(Form& form, DrawingStores stores)
-    : form_(&form), stores_(stores), caption_(form.Caption), backColour_(form.BackColor) {
-    // Fixed single: a title bar that can minimise and close, never maximise
-    // nor resize. None: no frame at all.
-    const DWORD style = form.design().BorderStyle == 0
-                            ? WS_POPUP
-                            : WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+    : form_(&form),
+      stores_(stores),
+      title_(form.windowTitle()),
+      backColour_(form.BackColor),
+      scale_(scaleOf(monitorUnderPointer())) {
     // Made at its place and size on the monitor the form was centred on, at
-    // that monitor's scale, which the window then has from the start; only its
-    // frame is added once known. The procedure takes the window's handle at
-    // its first message.
-    const DpiScale made = scaleOf(monitorUnderPointer());
-    if (CreateWindowExW(0, kClassName, widen(caption_).c_str(), style,
-                        made.toScreen(toPixels(form.Left)), made.toScreen(toPixels(form.Top)),
-                        made.toScreen(toPixels(form.design().ClientWidth)),
-                        made.toScreen(toPixels(form.design().ClientHeight)), nullptr, nullptr,
-                        GetModuleHandleW(nullptr), this) == nullptr) {
-        throw std::runtime_error("No se puede crear la ventana «" + caption_ +
+    // that monitor's scale, which the window then has from the start. The
+    // procedure takes the window's handle at its first message.
+    const POINT place = onScreen(toPixels(form.Left), toPixels(form.Top));
+    const SIZE size = outerSizeAt(scale_);
+    if (CreateWindowExW(0, kClassName, widen(title_).c_str(),
+                        windowStyleFor(form.design().BorderStyle), place.x, place.y, size.cx,
+                        size.cy, nullptr, nullptr, GetModuleHandleW(nullptr), this) == nullptr) {
+        throw std::runtime_error("No se puede crear la ventana «" + title_ +
                                  "»: " + lastErrorText());
     }
-    scale_ = DpiScale(static_cast<int>(GetDpiForWindow(handle())));
-    const FrameMargins margins = fitToForm();
-    form.frameTold(margins);
+    fitClientArea();
 }
 
 FormWindow::~FormWindow() {
@@ -123,28 +87,36 @@ FormWindow::~FormWindow() {
     }
 }
 
-FrameMargins FormWindow::frame() const {
-    RECT outer{};
-    RECT client{};
-    POINT origin{};
-    GetWindowRect(handle(), &outer);
-    GetClientRect(handle(), &client);
-    ClientToScreen(handle(), &origin);
-    return {origin.x - outer.left, origin.y - outer.top, outer.right - origin.x - client.right,
-            outer.bottom - origin.y - client.bottom};
+SIZE FormWindow::outerSizeAt(const Scale& scale) const {
+    const int borderStyle = form_->design().BorderStyle;
+    RECT outer{0, 0, scale.toScreen(toPixels(form_->design().ClientWidth)),
+               scale.toScreen(toPixels(form_->design().ClientHeight))};
+    AdjustWindowRectExForDpi(&outer, windowStyleFor(borderStyle), FALSE, 0,
+                             static_cast<UINT>(scale.dpi()));
+    return {outer.right - outer.left, outer.bottom - outer.top};
 }
 
-FrameMargins FormWindow::fitToForm() {
-    // The frame is the system's; the client area shows the form at the
-    // window's scale. The runtime places the form in its own pixels.
-    const FrameMargins margins = frame();
-    SetWindowPos(
-        handle(), nullptr, 0, 0,
-        scale_.toScreen(toPixels(form_->design().ClientWidth)) + margins.left + margins.right,
-        scale_.toScreen(toPixels(form_->design().ClientHeight)) + margins.top + margins.bottom,
-        SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    return {scale_.toForm(margins.left), scale_.toForm(margins.top), scale_.toForm(margins.right),
-            scale_.toForm(margins.bottom)};
+void FormWindow::fitClientArea() {
+    // Where the system draws a frame other than it said (Wine keeps it at
+    // 96 dpi), the client area still shows the whole form.
+    RECT outer{};
+    RECT client{};
+    GetWindowRect(handle(), &outer);
+    GetClientRect(handle(), &client);
+    const int width = scale_.toScreen(toPixels(form_->design().ClientWidth));
+    const int height = scale_.toScreen(toPixels(form_->design().ClientHeight));
+    if (client.right != width || client.bottom != height) {
+        asking_ = true;
+        SetWindowPos(handle(), nullptr, 0, 0, outer.right - outer.left + width - client.right,
+                     outer.bottom - outer.top + height - client.bottom,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        asking_ = false;
+    }
+}
+
+POINT FormWindow::onScreen(int x, int y) const {
+    return {movedTo_.x + scale_.toScreen(x - formMovedTo_.x),
+            movedTo_.y + scale_.toScreen(y - formMovedTo_.y)};
 }
 
 void FormWindow::setIcons() {
@@ -192,19 +164,19 @@ void FormWindow::sync() {
     if (form_ == nullptr) {
         return;
     }
-    if (form_->Caption.get() != caption_) {
-        caption_ = form_->Caption;
-        SetWindowTextW(handle(), widen(caption_).c_str());
+    if (form_->windowTitle() != title_) {
+        title_ = form_->windowTitle();
+        SetWindowTextW(handle(), widen(title_).c_str());
     }
     // The form's place is in its own pixels, as a screen scaled like the
-    // window would have it: its slide's steps grow with the scale.
+    // window would have it: its slide's steps grow with the scale. Compared
+    // on the screen, where the window is.
     RECT outer{};
     GetWindowRect(handle(), &outer);
-    const int x = toPixels(form_->Left);
-    const int y = toPixels(form_->Top);
-    if (scale_.toForm(outer.left) != x || scale_.toForm(outer.top) != y) {
+    const POINT wanted = onScreen(toPixels(form_->Left), toPixels(form_->Top));
+    if (outer.left != wanted.x || outer.top != wanted.y) {
         asking_ = true;
-        SetWindowPos(handle(), nullptr, scale_.toScreen(x), scale_.toScreen(y), 0, 0,
+        SetWindowPos(handle(), nullptr, wanted.x, wanted.y, 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         asking_ = false;
     }
@@ -225,6 +197,10 @@ void FormWindow::repaint(const PixelRect& rect) {
 }
 
 void FormWindow::detach() {
+    const AccessibleNode* status = accessibility_.tree().statusLine();
+    if (status != nullptr) {
+        accessibilityLibraries().forget(handle(), FormAccessibility::childIdOf(status->id));
+    }
     form_ = nullptr;
     if (GetCapture() == handle()) {
         ReleaseCapture();
@@ -265,6 +241,12 @@ LRESULT FormWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_ERASEBKGND:
             return 1;  // the paint covers every pixel
+        case WM_PRINTCLIENT: {
+            RECT client{};
+            GetClientRect(handle(), &client);
+            paint(reinterpret_cast<HDC>(wParam), {0, 0, client.right, client.bottom});
+            return 0;
+        }
         case WM_XBUTTONDOWN:
         case WM_XBUTTONUP:
             return TRUE;  // a mouse's back and forward buttons are not the form's
@@ -272,10 +254,18 @@ LRESULT FormWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             onMouseMove(lParam, wParam);
             return 0;
         case WM_CHAR:
-            if (onChar(wParam)) {
+            if (form_ != nullptr && form_->keyTyped(typedKey(wParam))) {
                 return 0;
             }
             break;
+        case WM_CANCELMODE:
+            onCaptureTaken();
+            break;
+        case WM_CAPTURECHANGED:
+            if (!releasing_) {
+                onCaptureTaken();
+            }
+            return 0;
         case WM_CLOSE:
             if (form_ != nullptr) {
                 form_->closeRequested();
@@ -292,20 +282,25 @@ LRESULT FormWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
         case WM_NOTIFY:
             return onNotify(lParam);
+        case WM_GETDPISCALEDSIZE:
+            return onDpiScaledSize(wParam, lParam);
         case WM_DPICHANGED:
             return onDpiChanged(wParam, lParam);
         case WM_ACTIVATE:
+            // Once screen readers have heard of the window coming forward.
             if (LOWORD(wParam) != WA_INACTIVE) {
-                accessibility_.windowActivated();
+                PostMessageW(handle(), kActivatedMessage, 0, 0);
             }
             break;
+        case kActivatedMessage:
+            if (form_ != nullptr) {
+                form_->activated();
+            }
+            return 0;
         case WM_GETOBJECT:
             return onGetObject(wParam, lParam);
         case FormAccessibility::kPressMessage:
             accessibility_.onPress(wParam);
-            return 0;
-        case FormAccessibility::kSayMessage:
-            accessibility_.onSay();
             return 0;
         case WM_NCDESTROY:
             // The system has destroyed the window, and its tool tip with it.
@@ -343,7 +338,9 @@ void FormWindow::paint(HDC dc, const PixelRect& area) const {
         return;
     }
     const Selected selected(memory.get(), buffer.handle());
-    paintFormScaled(memory.get(), *form_, pictures(), fonts(), scale_, area);
+    SetViewportOrgEx(memory.get(), -area.x, -area.y, nullptr);
+    win32::paint(memory.get(), drawForm(*form_, scale_, area), pictures(), fonts());
+    SetViewportOrgEx(memory.get(), 0, 0, nullptr);
     BitBlt(dc, area.x, area.y, area.width, area.height, memory.get(), 0, 0, SRCCOPY);
 }
 
@@ -361,7 +358,9 @@ void FormWindow::onButtonUp(int button, LPARAM lParam, WPARAM keys) {
     // Let go before the handlers run: a click may open a modal box, which
     // needs the pointer.
     if (buttonsCode(keys) == 0 && GetCapture() == handle()) {
+        releasing_ = true;
         ReleaseCapture();
+        releasing_ = false;
     }
     if (form_ != nullptr) {
         form_->mouseUp(scale_.toForm(GET_X_LPARAM(lParam)), scale_.toForm(GET_Y_LPARAM(lParam)),
@@ -391,12 +390,10 @@ void FormWindow::onMouseMove(LPARAM lParam, WPARAM keys) {
     form_->mouseMove(x, y, buttonsCode(keys), shiftCode(keys));
 }
 
-bool FormWindow::onChar(WPARAM code) {
-    // Only characters of one byte reach the form, as its key codes.
-    if (form_ == nullptr || shortcutHeld() || code > 0xFF) {
-        return false;
+void FormWindow::onCaptureTaken() {
+    if (form_ != nullptr) {
+        form_->captureLost();
     }
-    return form_->keyPress(static_cast<int>(code)) == 0;
 }
 
 void FormWindow::onMoved() {
@@ -404,35 +401,50 @@ void FormWindow::onMoved() {
     // Move with the keys) are where later steps start from. Any other move the
     // window did not ask for changes nothing: under Wine with a window manager
     // it may be a late report of an earlier step of the slide.
-    if (!asking_ && playerMoving_ && IsWindowVisible(handle()) != 0 && IsIconic(handle()) == 0) {
-        tellPlace();
+    if (asking_ || !playerMoving_ || IsWindowVisible(handle()) == 0 || IsIconic(handle()) != 0 ||
+        form_ == nullptr) {
+        return;
     }
-}
-
-void FormWindow::tellPlace() {
     RECT outer{};
     GetWindowRect(handle(), &outer);
-    const int x = scale_.toForm(outer.left);
-    const int y = scale_.toForm(outer.top);
-    if (form_ != nullptr && (x != toPixels(form_->Left) || y != toPixels(form_->Top))) {
-        form_->windowMoved(x, y);
-    }
+    movedTo_ = {outer.left, outer.top};
+    formMovedTo_ = {scale_.toForm(outer.left), scale_.toForm(outer.top)};
+    form_->windowMoved(formMovedTo_.x, formMovedTo_.y);
+}
+
+LRESULT FormWindow::onDpiScaledSize(WPARAM wParam, LPARAM lParam) const {
+    // The size at the new scale, so that crossing onto a monitor of another
+    // scale resizes the window once, to the right size.
+    *reinterpret_cast<SIZE*>(lParam) = outerSizeAt(Scale(LOWORD(wParam)));
+    return TRUE;
 }
 
 LRESULT FormWindow::onDpiChanged(WPARAM wParam, LPARAM lParam) {
     // Dragged onto a monitor of another scale: the system's suggested place,
-    // the form drawn at the new scale, and its place in the form's pixels at
-    // that scale.
-    scale_ = DpiScale(LOWORD(wParam));
+    // the form drawn at the new scale, its place in the form's pixels there,
+    // and the tool tips over the whole of the larger client area.
+    scale_ = Scale(LOWORD(wParam));
     const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+    const SIZE size = outerSizeAt(scale_);
     asking_ = true;
-    SetWindowPos(handle(), nullptr, suggested->left, suggested->top,
-                 suggested->right - suggested->left, suggested->bottom - suggested->top,
+    SetWindowPos(handle(), nullptr, suggested->left, suggested->top, size.cx, size.cy,
                  SWP_NOZORDER | SWP_NOACTIVATE);
-    fitToForm();
     asking_ = false;
+    fitClientArea();
+    movedTo_ = {suggested->left, suggested->top};
+    formMovedTo_ = {scale_.toForm(suggested->left), scale_.toForm(suggested->top)};
+    if (form_ != nullptr) {
+        form_->windowMoved(formMovedTo_.x, formMovedTo_.y);
+    }
+    if (toolTip_) {
+        TOOLINFOW tool{};
+        tool.cbSize = TTTOOLINFOW_V2_SIZE;
+        tool.hwnd = handle();
+        tool.uId = 1;
+        GetClientRect(handle(), &tool.rect);
+        SendMessageW(toolTip_.get(), TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
     setIcons();
-    tellPlace();
     InvalidateRect(handle(), nullptr, FALSE);
     return 0;
 }
@@ -461,7 +473,8 @@ LRESULT FormWindow::onGetObject(WPARAM wParam, LPARAM lParam) {
         !stores_.accessibilityLibraries.ready()) {
         return DefWindowProcW(handle(), WM_GETOBJECT, wParam, lParam);
     }
-    const ComReference<IAccessible> client = makeFormAccessible(self);
+    accessibility_.markLiveRegion();
+    const ComReference<IAccessible> client = makeAccessibleObject(self);
     return stores_.accessibilityLibraries.answer(client.get(), wParam);
 }
 

@@ -5,9 +5,9 @@
 #include <string>
 
 #include "platform/runtime/form.h"
+#include "platform/runtime/scale.h"
 #include "platform/runtime/window_system.h"
-#include "platform/win32/dpi_scale.h"
-#include "platform/win32/form_accessibility.h"
+#include "platform/win32/accessibility.h"
 #include "platform/win32/handles.h"
 
 namespace platform::win32 {
@@ -30,8 +30,12 @@ struct DrawingStores {
 // already; throws std::runtime_error, saying why, when it cannot.
 void registerFormWindowClass();
 
-// The desktop window of a loaded form: paints its controls into an
-// off-screen bitmap and hands the window's input to the form. Kept alive by
+// Fixed single: a title bar that can minimise and close, never maximise nor
+// resize. None: no frame at all.
+DWORD windowStyleFor(int borderStyle);
+
+// The desktop window of a loaded form: draws what the form says to into an
+// off-screen bitmap, and hands the window's input to the form. Kept alive by
 // its own window procedure while it handles a message, since a handler may
 // unload the form and so let go of the window.
 class FormWindow final : public std::enable_shared_from_this<FormWindow> {
@@ -47,15 +51,16 @@ class FormWindow final : public std::enable_shared_from_this<FormWindow> {
     HWND handle() const { return window_.get(); }
     // None once the form is unloaded.
     Form* form() const { return form_; }
-    const DpiScale& scale() const { return scale_; }
+    const Scale& scale() const { return scale_; }
     FormAccessibility& accessibility() { return accessibility_; }
+    const FormAccessibility& accessibility() const { return accessibility_; }
     const PictureStore& pictures() const { return stores_.pictures; }
     const FontStore& fonts() const { return stores_.fonts; }
-    const AccessibilityLibraries& accessibilityLibraries() const {
+    AccessibilityLibraries& accessibilityLibraries() const {
         return stores_.accessibilityLibraries;
     }
 
-    // Caption, place and colour as the form's properties say.
+    // Title, place and colour as the form's properties say.
     void sync();
     void show() const;
     void repaint(const PixelRect& rect);
@@ -65,23 +70,29 @@ class FormWindow final : public std::enable_shared_from_this<FormWindow> {
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
   private:
+    // Posted to itself: the window came forward.
+    static constexpr UINT kActivatedMessage = FormAccessibility::kPressMessage + 1;
+
     LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void onPaint();
     void paint(HDC dc, const PixelRect& area) const;
     void onButtonDown(int button, LPARAM lParam, WPARAM keys);
     void onButtonUp(int button, LPARAM lParam, WPARAM keys);
     void onMouseMove(LPARAM lParam, WPARAM keys);
-    bool onChar(WPARAM code);
+    void onCaptureTaken();
     void onMoved();
-    // The window's place, told to the form when it differs from the form's.
-    void tellPlace();
     LRESULT onNotify(LPARAM lParam);
+    LRESULT onDpiScaledSize(WPARAM wParam, LPARAM lParam) const;
     LRESULT onDpiChanged(WPARAM wParam, LPARAM lParam);
     LRESULT onGetObject(WPARAM wParam, LPARAM lParam);
     void createToolTip(LPARAM pointer);
     void setIcons();
-    FrameMargins frame() const;
-    FrameMargins fitToForm();
+    // The outer size for the form's client area at a scale, as the system
+    // frames it; and the window resized to that client area, framed as it is.
+    SIZE outerSizeAt(const Scale& scale) const;
+    void fitClientArea();
+    // Where the form's place, in its own pixels, is on the screen.
+    POINT onScreen(int x, int y) const;
 
     Form* form_;
     DrawingStores stores_;
@@ -92,12 +103,18 @@ class FormWindow final : public std::enable_shared_from_this<FormWindow> {
     std::optional<std::string> toolTipShown_;
     bool toolTipAsked_ = false;
     bool iconsSet_ = false;
-    std::string caption_;
+    std::string title_;
     Color backColour_;  // as last drawn
-    DpiScale scale_;
+    Scale scale_;
+    // The player's last move: the screen's place and the form's that it
+    // stands for. Later steps go from there in screen pixels, so that no
+    // rounding between the two moves the window off where it was put.
+    POINT movedTo_{};
+    POINT formMovedTo_{};
     FormAccessibility accessibility_{*this};
     bool asking_ = false;        // a move the window asked for is under way
     bool playerMoving_ = false;  // the system's loop of the player's move is under way
+    bool releasing_ = false;     // the window lets the pointer go itself
 };
 
 // The form's hold on its window.
@@ -115,10 +132,9 @@ class FormWindowView final : public FormView {
     void sync() override { window_->sync(); }
     void show() override { window_->show(); }
     void repaint(const PixelRect& rect) override { window_->repaint(rect); }
-    void nameMayHaveChanged(const PointerControl& control) override {
-        window_->accessibility().nameMayHaveChanged(control);
+    void accessibilityChanged(const AccessibleUpdate& update) override {
+        window_->accessibility().update(update);
     }
-    void announce(const std::string& text) override { window_->accessibility().announce(text); }
 
   private:
     std::shared_ptr<FormWindow> window_;

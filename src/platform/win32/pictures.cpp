@@ -1,9 +1,8 @@
-#include "platform/win32/picture_store.h"
+#include "platform/win32/pictures.h"
 
 #include <algorithm>
 #include <cwctype>
 #include <span>
-#include <string_view>
 
 #include "platform/win32/wide.h"
 
@@ -25,18 +24,6 @@ std::span<const std::byte> resourceBytes(const std::wstring& name) {
     return {static_cast<const std::byte*>(bytes), SizeofResource(nullptr, found)};
 }
 
-// The mirrored hands are the hands flipped, made here rather than carried
-// twice in the program's file, which Wine reads whole into memory.
-constexpr std::wstring_view kMirroredEnding = L"_MIRRORED.BMP";
-
-Dib decodedResource(const std::wstring& name) {
-    if (name.ends_with(kMirroredEnding)) {
-        const std::wstring unmirrored = name.substr(0, name.size() - kMirroredEnding.size());
-        return mirrored(decodeBmp(resourceBytes(unmirrored + L".BMP")));
-    }
-    return decodeBmp(resourceBytes(name));
-}
-
 }  // namespace
 
 std::wstring resourceName(const Picture& picture) {
@@ -47,15 +34,18 @@ std::wstring resourceName(const Picture& picture) {
 }
 
 const Dib& PictureStore::decoded(const Picture& picture) const {
-    auto known = decoded_.find(picture.resource());
+    auto known = decoded_.find(picture);
     if (known == decoded_.end()) {
-        known = decoded_.emplace(picture.resource(), decodedResource(resourceName(picture))).first;
+        Dib stored = decodeBmp(resourceBytes(resourceName(picture)));
+        known =
+            decoded_.emplace(picture, picture.isMirrored() ? mirrored(stored) : std::move(stored))
+                .first;
     }
     return known->second;
 }
 
 const Dib& PictureStore::image(const Picture& picture, int width, int height) const {
-    const auto key = std::tuple(picture.resource(), width, height);
+    const auto key = std::tuple(picture, width, height);
     auto known = scaled_.find(key);
     if (known == scaled_.end()) {
         known = scaled_.emplace(key, scaledSmoothly(decoded(picture), width, height)).first;

@@ -12,8 +12,8 @@
 namespace platform::win32 {
 
 // The pictures embedded in the program as resources, named by their file
-// names upper-cased. Each is decoded once, and scaled once for each size it
-// is drawn at.
+// names upper-cased. Each is decoded once, flipped where it is mirrored, and
+// scaled once for each size it is drawn at.
 class PictureStore {
   public:
     // Empty when the program holds no such picture.
@@ -24,8 +24,8 @@ class PictureStore {
   private:
     const Dib& decoded(const Picture& picture) const;
 
-    mutable std::map<std::string, Dib> decoded_;
-    mutable std::map<std::tuple<std::string, int, int>, Dib> scaled_;
+    mutable std::map<Picture, Dib> decoded_;
+    mutable std::map<std::tuple<Picture, int, int>, Dib> scaled_;
     mutable std::map<std::pair<std::string, int>, OwnedIcon> icons_;
 };
 

@@ -1,4 +1,4 @@
-#include "platform/win32/shell_about_box.h"
+#include "platform/win32/about_box.h"
 
 #include "platform/win32/form_window.h"
 #include "platform/win32/wide.h"
@@ -8,7 +8,11 @@ namespace platform::win32 {
 void ShellAboutBox::show(Form& owner, const std::string& title, const std::string& text,
                          const Picture& icon) {
     const FormWindow* window = windowOf(owner);
-    HICON shown = icon.empty() ? nullptr : pictures_->icon(icon, GetSystemMetrics(SM_CXICON));
+    // Sized for the owner's monitor, where the box opens.
+    const UINT dpi =
+        window != nullptr ? static_cast<UINT>(window->scale().dpi()) : GetDpiForSystem();
+    HICON shown =
+        icon.empty() ? nullptr : pictures_->icon(icon, GetSystemMetricsForDpi(SM_CXICON, dpi));
     if (!shell_) {
         shell_ = systemLibrary(L"shell32.dll");
     }

@@ -1,25 +1,13 @@
-#include "platform/win32/font_store.h"
+#include "platform/win32/fonts.h"
 
-#include <array>
-#include <cmath>
 #include <cwchar>
 
+#include "platform/runtime/faces.h"
 #include "platform/win32/wide.h"
 
 namespace platform::win32 {
 
 namespace {
-
-struct StandIn {
-    const char* face;
-    const wchar_t* family;
-};
-
-constexpr std::array kStandIns{
-    StandIn{"Segoe Print", L"Comic Neue"},
-    StandIn{"Calibri", L"Carlito"},
-    StandIn{"Arial", L"Liberation Sans"},
-};
 
 int CALLBACK noteFound(const LOGFONTW* /*font*/, const TEXTMETRICW* /*metrics*/, DWORD /*type*/,
                        LPARAM found) {
@@ -52,11 +40,6 @@ std::wstring desktopFace() {
 
 }  // namespace
 
-int pixelSizeOf(float points) {
-    constexpr double kPixelsPerPoint = 96.0 / 72.0;
-    return static_cast<int>(std::lround(points * kPixelsPerPoint));
-}
-
 std::wstring FontStore::faceFor(const std::string& name) const {
     auto known = faces_.find(name);
     if (known != faces_.end()) {
@@ -64,29 +47,25 @@ std::wstring FontStore::faceFor(const std::string& name) const {
     }
     std::wstring face = widen(name);
     if (!installed(face)) {
-        face = desktopFace();
-        for (const auto& [named, family] : kStandIns) {
-            if (name == named && installed(family)) {
-                face = family;
-            }
-        }
+        const std::wstring standIn = widen(standInFor(name));
+        face = installed(standIn) ? standIn : desktopFace();
     }
     return faces_.emplace(name, face).first->second;
 }
 
-HFONT FontStore::font(const Font& font) const {
-    const auto key = std::tuple(font.Name, font.Size, font.Bold, font.Underline);
+HFONT FontStore::font(const std::string& face, int pixelSize, bool bold, bool underline) const {
+    const auto key = std::tuple(face, pixelSize, bold, underline);
     auto known = fonts_.find(key);
     if (known == fonts_.end()) {
         LOGFONTW wanted{};
-        // Negative: the em height, as Qt's pixel size is.
-        wanted.lfHeight = -pixelSizeOf(font.Size);
-        wanted.lfWeight = font.Bold ? FW_BOLD : FW_NORMAL;
-        wanted.lfUnderline = font.Underline ? TRUE : FALSE;
+        // Negative: the em height.
+        wanted.lfHeight = -pixelSize;
+        wanted.lfWeight = bold ? FW_BOLD : FW_NORMAL;
+        wanted.lfUnderline = underline ? TRUE : FALSE;
         wanted.lfCharSet = DEFAULT_CHARSET;
         wanted.lfQuality = ANTIALIASED_QUALITY;
-        const std::wstring face = faceFor(font.Name);
-        wcsncpy(wanted.lfFaceName, face.c_str(), LF_FACESIZE - 1);
+        const std::wstring drawn = faceFor(face);
+        wcsncpy(wanted.lfFaceName, drawn.c_str(), LF_FACESIZE - 1);
         known = fonts_.emplace(key, OwnedFont(CreateFontIndirectW(&wanted))).first;
     }
     return known->second.get();

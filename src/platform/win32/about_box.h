@@ -2,7 +2,7 @@
 
 #include "platform/runtime/about_box.h"
 #include "platform/win32/handles.h"
-#include "platform/win32/picture_store.h"
+#include "platform/win32/pictures.h"
 
 namespace platform::win32 {
 

@@ -1,7 +1,8 @@
-#include "platform/win32/win32_window_system.h"
+#include "platform/win32/window_system.h"
 
-#include "platform/win32/dpi_scale.h"
+#include "platform/runtime/faces.h"
 #include "platform/win32/form_window.h"
+#include "platform/win32/monitors.h"
 #include "platform/win32/wide.h"
 
 namespace platform::win32 {
@@ -24,13 +25,23 @@ PixelRect Win32WindowSystem::screenArea() const {
     }
     // In the forms' pixels, as the windows place them on a monitor of this scale.
     const RECT& area = info.rcWork;
-    return scaleOf(monitor).toForm(
+    return scaleOf(monitor).coveredBy(
         PixelRect{area.left, area.top, area.right - area.left, area.bottom - area.top});
+}
+
+FrameMargins Win32WindowSystem::frameOf(int borderStyle) const {
+    const Scale scale = scaleOf(monitorUnderPointer());
+    RECT outer{};
+    AdjustWindowRectExForDpi(&outer, windowStyleFor(borderStyle), FALSE, 0,
+                             static_cast<UINT>(scale.dpi()));
+    return {scale.toForm(-outer.left), scale.toForm(-outer.top), scale.toForm(outer.right),
+            scale.toForm(outer.bottom)};
 }
 
 PixelSize Win32WindowSystem::textSize(const Font& font, const std::string& text) const {
     const ScreenDc screen;
-    const Selected selected(screen.get(), fonts_.font(font));
+    const Selected selected(
+        screen.get(), fonts_.font(font.Name, pixelSizeOf(font.Size), font.Bold, font.Underline));
     const std::wstring wide = widen(text);
     SIZE extent{};
     GetTextExtentPoint32W(screen.get(), wide.c_str(), static_cast<int>(wide.size()), &extent);

@@ -1,0 +1,24 @@
+#include "platform/win32/monitors.h"
+
+#include <shellscalingapi.h>
+
+namespace platform::win32 {
+
+HMONITOR monitorUnderPointer() {
+    POINT pointer{};
+    GetCursorPos(&pointer);
+    return MonitorFromPoint(pointer, MONITOR_DEFAULTTOPRIMARY);
+}
+
+Scale scaleOf(HMONITOR monitor) {
+    UINT dpi = 0;
+    UINT unused = 0;
+    GetDpiForMonitor(monitor, MDT_EFFECTIVE_DPI, &dpi, &unused);
+    return Scale(static_cast<int>(dpi));
+}
+
+Scale scaleOf(HWND window) {
+    return Scale(static_cast<int>(GetDpiForWindow(window)));
+}
+
+}  // namespace platform::win32
