@@ -79,6 +79,10 @@ if (process.argv[1] === fileURLToPath(import.meta.url)) {
     console.error('usage: node site-server.mjs SITE_DIR [PORT]');
     process.exit(2);
   }
-  const { url } = await serveSite(siteDir, Number(port));
-  console.log(url);
+  try {
+    console.log((await serveSite(siteDir, Number(port))).url);
+  } catch (error) {
+    console.error(`site-server: ${error.message}`);
+    process.exit(1);
+  }
 }
