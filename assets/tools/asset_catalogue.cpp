@@ -3,6 +3,7 @@
 #include "bmp_file.h"
 #include "hand_picture.h"
 #include "icon_picture.h"
+#include "png_file.h"
 #include "svg_picture.h"
 
 #include <QDir>
@@ -24,6 +25,9 @@ struct HandSource {
 constexpr std::array kHands{HandSource{"hand_paper", 170}, HandSource{"hand_scissors", 180},
                             HandSource{"hand_rock", 180}};
 constexpr int kLogoSide = 241;
+// The browser's icons: the window icon's sizes, and the 192 and 512 pixels that
+// installing a site asks for.
+constexpr std::array kWebIconSides{16, 32, 48, 96, 128, 192, 256, 512};
 const QColor kLogoBackground(250, 250, 250);
 
 }  // namespace
@@ -41,6 +45,10 @@ std::vector<GeneratedFile> renderAssets(const QString& sourceDir) {
     files.push_back({"logo.bmp", encodeBmp24(renderOpaque(*logo, QSize(kLogoSide, kLogoSide),
                                                           kLogoBackground))});
     files.push_back({"logo.ico", encodeIco(renderIconImages(*logo))});
+    for (const int side : kWebIconSides) {
+        files.push_back(
+            {QStringLiteral("icon_%1.png").arg(side), encodePng(renderIconTile(*logo, side))});
+    }
     return files;
 }
 

@@ -3,8 +3,7 @@
 #include "dib.h"
 #include "little_endian.h"
 #include "palette.h"
-
-#include <QBuffer>
+#include "png_file.h"
 
 namespace zumbilo::assets {
 
@@ -62,14 +61,6 @@ EncodedImage encodeArgb(const QImage& argb) {
     return {out, kBits, 0};
 }
 
-EncodedImage encodePng(const QImage& argb) {
-    QByteArray out;
-    QBuffer buffer(&out);
-    buffer.open(QIODevice::WriteOnly);
-    argb.save(&buffer, "PNG");
-    return {out, 32, 0};
-}
-
 EncodedImage encode(const IconImage& icon) {
     const QImage argb = icon.image.convertToFormat(QImage::Format_ARGB32);
     switch (icon.encoding) {
@@ -80,7 +71,7 @@ EncodedImage encode(const IconImage& icon) {
         case IconEncoding::Argb32:
             return encodeArgb(argb);
         case IconEncoding::Png:
-            return encodePng(argb);
+            return {encodePng(argb), 32, 0};
     }
     return {};
 }

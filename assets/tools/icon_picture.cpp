@@ -17,7 +17,9 @@ const QColor kOutlineColour(150, 150, 150);
 constexpr double kLogoSide = 241.0;
 constexpr double kFrameCrop = 2.0;
 
-QImage renderTile(QSvgRenderer& logo, const int size) {
+}  // namespace
+
+QImage renderIconTile(QSvgRenderer& logo, const int size) {
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
@@ -44,8 +46,6 @@ QImage renderTile(QSvgRenderer& logo, const int size) {
     return image.convertToFormat(QImage::Format_ARGB32);
 }
 
-}  // namespace
-
 std::vector<IconImage> renderIconImages(QSvgRenderer& logo) {
     struct Entry {
         int size;
@@ -62,7 +62,7 @@ std::vector<IconImage> renderIconImages(QSvgRenderer& logo) {
     std::vector<IconImage> images;
     images.reserve(kEntries.size());
     for (const Entry& entry : kEntries) {
-        images.push_back({renderTile(logo, entry.size), entry.encoding});
+        images.push_back({renderIconTile(logo, entry.size), entry.encoding});
     }
     return images;
 }

@@ -1,10 +1,10 @@
 #include "platform/runtime/runtime_error.h"
 
-#include <array>
-#include <charconv>
 #include <cmath>
+#include <iomanip>
 #include <limits>
-#include <system_error>
+#include <locale>
+#include <sstream>
 
 namespace platform {
 
@@ -44,9 +44,19 @@ double textToNumber(std::string_view text) {
     if (digits.front() == '+') {
         digits.remove_prefix(1);
     }
+    // A stream in the classic locale reads a point whatever the player's locale, and
+    // every standard library reads doubles from one (em++'s has no floating-point
+    // from_chars). Only a second sign, or what could start a hexadecimal or named
+    // value, would get further than the decimal form: those are turned away first.
+    if (digits.empty() || digits.front() == '+' ||
+        digits.find_first_not_of("0123456789.eE+-") != std::string_view::npos) {
+        throw RuntimeError(RuntimeError::Code::TypeMismatch);
+    }
+    std::istringstream stream{std::string(digits)};
+    stream.imbue(std::locale::classic());
     double value = 0;
-    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-    if (error != std::errc{} || end != digits.data() + digits.size() || !std::isfinite(value)) {
+    stream >> std::noskipws >> value;
+    if (stream.fail() || !stream.eof() || !std::isfinite(value)) {
         throw RuntimeError(RuntimeError::Code::TypeMismatch);
     }
     return value;
@@ -56,11 +66,12 @@ std::string numberToText(double value) {
     if (!std::isfinite(value)) {
         throw RuntimeError(RuntimeError::Code::Overflow);
     }
-    // Fifteen significant digits, the precision the runtime shows doubles with.
-    std::array<char, 32> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                      std::chars_format::general, 15);
-    return {buffer.data(), result.ptr};
+    // Fifteen significant digits, the precision the runtime shows doubles with, fixed
+    // or scientific as %g chooses; a point whatever the locale.
+    std::ostringstream stream;
+    stream.imbue(std::locale::classic());
+    stream << std::setprecision(15) << value;
+    return stream.str();
 }
 
 std::int16_t add16(std::int16_t a, int b) {
