@@ -8,6 +8,7 @@ set(ZUMBILO_RUNTIME_TEST_SOURCES
     mainwindow/pointer_feedback_test.cpp
     mainwindow/window_slide_test.cpp
     platform/drawing_test.cpp
+    platform/number_text_test.cpp
     platform/random_test.cpp
     robustness/random_input_test.cpp
     startup/restart_test.cpp

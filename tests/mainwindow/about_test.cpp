@@ -16,7 +16,9 @@ TEST_F(AboutBoxTest, questionMarkOpensTheBoxModalWithTitleTextAndIconEachTime) {
     click(c().lblPlay[0]);
     const auto paperPressable = [&] {
         const platform::AccessibleTree tree = principal().accessibleTree();
-        return std::ranges::find(tree.children, "PAPEL", &platform::AccessibleNode::name)
+        return std::find_if(
+                   tree.children.begin(), tree.children.end(),
+                   [](const platform::AccessibleNode& node) { return node.name == "PAPEL"; })
             ->pressable;
     };
     bool pressableWhileOpen = true;

@@ -30,13 +30,16 @@ class AccessibilityTest : public MainWindowTest {
     std::vector<std::string> tree() {
         std::vector<std::string> lines;
         for (const AccessibleNode& node : principal().accessibleTree().children) {
-            lines.push_back(node.name + "|" + roleName(node.role) + (node.pressable ? "|press" : ""));
+            lines.push_back(node.name + "|" + roleName(node.role) +
+                            (node.pressable ? "|press" : ""));
         }
         return lines;
     }
     int idOf(const std::string& name) {
         const auto children = principal().accessibleTree().children;
-        const auto found = std::ranges::find(children, name, &AccessibleNode::name);
+        const auto found =
+            std::find_if(children.begin(), children.end(),
+                         [&name](const AccessibleNode& node) { return node.name == name; });
         return found != children.end() ? found->id : -1;
     }
     std::vector<platform::AccessibleUpdate>& updates() {

@@ -61,11 +61,11 @@ TEST_F(DrawingTest, primitivesAtAScaleInPaintOrder) {
     EXPECT_EQ(painted, static_cast<int>(ring.size()));
     EXPECT_EQ(painted, panel.width * panel.height - inner.width * inner.height);
 
-    const auto picture = std::ranges::find_if(ops, [&](const DrawOp& op) {
+    const auto picture = std::find_if(ops.begin(), ops.end(), [&](const DrawOp& op) {
         const auto* placed = std::get_if<PlacedPicture>(&op);
         return placed != nullptr && placed->picture == c().imgOpt[1].Picture.get();
     });
-    const auto mask = std::ranges::find_if(ops, [&](const DrawOp& op) {
+    const auto mask = std::find_if(ops.begin(), ops.end(), [&](const DrawOp& op) {
         const auto* fill = std::get_if<FilledRect>(&op);
         return fill != nullptr && fill->mix == Mix::And &&
                fill->colour == platform::RGB(192, 192, 192);
@@ -75,7 +75,9 @@ TEST_F(DrawingTest, primitivesAtAScaleInPaintOrder) {
     EXPECT_EQ(std::get<FilledRect>(*mask).area, scale.toScreen(c().imgOpt[1].pixelRect()));
 
     const std::vector<TextRun> texts = opsOf<TextRun>(ops);
-    const auto status = std::ranges::find(texts, "ELIGE UNA FIGURA", &TextRun::text);
+    const auto status = std::find_if(texts.begin(), texts.end(), [](const TextRun& text) {
+        return text.text == "ELIGE UNA FIGURA";
+    });
     ASSERT_NE(status, texts.end());
     EXPECT_EQ(status->pixelSize, 32);  // 15.75 points: 21 pixels, 31.5 at this scale
     EXPECT_EQ(status->face, "Segoe Print");

@@ -26,9 +26,10 @@ class VirtualClock final : public platform::Clock {
     void advance(std::int64_t ms) {
         const std::int64_t until = now_ + ms;
         for (;;) {
-            const auto next = std::ranges::min_element(timers_, {}, [](const auto& timer) {
-                return std::pair(timer.second.due, timer.first);
-            });
+            const auto next =
+                std::min_element(timers_.begin(), timers_.end(), [](const auto& a, const auto& b) {
+                    return std::pair(a.second.due, a.first) < std::pair(b.second.due, b.first);
+                });
             if (next == timers_.end() || next->second.due > until) {
                 break;
             }

@@ -55,15 +55,16 @@ bool contains(const PixelRect& outer, const PixelRect& inner) {
 // Rows top to bottom, each left to right: a row is what starts above the
 // bottom of its first. Ties go to the front of the stack.
 void sortByRows(std::vector<AccessibleNode>& nodes) {
-    std::ranges::sort(nodes, {}, [](const AccessibleNode& n) {
-        return std::tuple(n.bounds.y, n.bounds.x, n.id);
+    std::sort(nodes.begin(), nodes.end(), [](const AccessibleNode& a, const AccessibleNode& b) {
+        return std::tuple(a.bounds.y, a.bounds.x, a.id) < std::tuple(b.bounds.y, b.bounds.x, b.id);
     });
     for (auto row = nodes.begin(); row != nodes.end();) {
         const int bottom = row->bounds.y + row->bounds.height;
         const auto end = std::find_if(
             row, nodes.end(), [bottom](const AccessibleNode& n) { return n.bounds.y >= bottom; });
         std::sort(row, end, [](const AccessibleNode& a, const AccessibleNode& b) {
-            return std::tuple(a.bounds.x, a.bounds.y, a.id) < std::tuple(b.bounds.x, b.bounds.y, b.id);
+            return std::tuple(a.bounds.x, a.bounds.y, a.id) <
+                   std::tuple(b.bounds.x, b.bounds.y, b.id);
         });
         row = end;
     }
@@ -114,12 +115,15 @@ std::vector<AccessibleNode> inReadingOrder(const std::vector<AccessibleNode>& no
 }  // namespace
 
 const AccessibleNode* AccessibleTree::child(int id) const {
-    const auto found = std::ranges::find(children, id, &AccessibleNode::id);
+    const auto found = std::find_if(children.begin(), children.end(),
+                                    [id](const AccessibleNode& node) { return node.id == id; });
     return found != children.end() ? &*found : nullptr;
 }
 
 const AccessibleNode* AccessibleTree::statusLine() const {
-    const auto found = std::ranges::find(children, AccessibleRole::StatusBar, &AccessibleNode::role);
+    const auto found = std::find_if(
+        children.begin(), children.end(),
+        [](const AccessibleNode& node) { return node.role == AccessibleRole::StatusBar; });
     return found != children.end() ? &*found : nullptr;
 }
 

@@ -61,7 +61,7 @@ void Runtime::showAboutBox(Form& owner, const std::string& title, const std::str
 void Runtime::publishAfterHandlers(Form& form) {
     if (depth_ == 0) {
         form.publishAccessibility();
-    } else if (std::ranges::find(unpublished_, &form) == unpublished_.end()) {
+    } else if (std::find(unpublished_.begin(), unpublished_.end(), &form) == unpublished_.end()) {
         unpublished_.push_back(&form);
     }
 }
