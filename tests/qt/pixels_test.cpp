@@ -1,6 +1,5 @@
 #include <QImage>
 #include <QPaintEvent>
-#include <set>
 
 #include "qt_program.h"
 #include "window_pixels.h"
@@ -21,18 +20,11 @@ Drawing drawingOf(const QImage& image) {
 // The program drawn offscreen by Qt, its input delivered to the forms; named
 // outside the anonymous namespace, for the shared tests' names.
 struct QtProgram : QtProgramRun {
-    // Qt's smooth scaling of the logo.
-    static constexpr int kLogoBlendsAtLeast = 200;
-
     // As the window paints itself.
     static Drawing drawn(const platform::Form& form) {
         return drawingOf(windowOf(form)->grab().toImage());
     }
     Drawing drawnAtScaleTwo(const platform::Form& form) { return drawingOf(rendered(form, 2.0)); }
-    static std::set<platform::Color> logoColours() {
-        const Drawing logo = drawingOf(QImage(QStringLiteral(":/pictures/logo.bmp")));
-        return {logo.colours().begin(), logo.colours().end()};
-    }
 };
 
 namespace window_pixels {

@@ -154,10 +154,16 @@ TYPED_TEST_P(StartupPixels, logoFillsItsSquareScaledSmoothly) {
     expectPixels(image, pixel_tables::kStartupAroundTheLogo);
     EXPECT_LT(greyOf(image.at(80, 32)), 128);
     EXPECT_LT(greyOf(image.at(200, 152)), 128);
-    const std::set<platform::Color> own = this->logoColours();
+    std::set<platform::Color> own;
+    for (const std::uint32_t pixel :
+         this->rt.windows.pictures().image(logo.Picture, 241, 241).pixels) {
+        own.insert(platform::RGB(static_cast<int>((pixel >> 16U) & 0xFFU),
+                                 static_cast<int>((pixel >> 8U) & 0xFFU),
+                                 static_cast<int>(pixel & 0xFFU)));
+    }
     const auto blends = std::ranges::count_if(
         image.within(logo), [&own](platform::Color c) { return !own.contains(c); });
-    EXPECT_GT(blends, TypeParam::kLogoBlendsAtLeast);
+    EXPECT_GT(blends, 100);
 }
 
 REGISTER_TYPED_TEST_SUITE_P(StartupPixels, atLoadTheFrameHidesTheBandSeedsAndTheTitleIsWhiteOnWhite,

@@ -1,8 +1,6 @@
-#include <set>
 #include <string>
 
 #include "platform/win32/fonts.h"
-#include "platform/win32/pictures.h"
 #include "platform/win32/wide.h"
 #include "win32_program_test.h"
 #include "window_pixels.h"
@@ -10,8 +8,6 @@
 // The program drawn into a memory bitmap; outside the anonymous namespace, for the tests' names.
 struct Win32DrawnProgram : Win32Program {
     using Drawing = testing_support::Drawing;
-    // Halftone stretching of the logo.
-    static constexpr int kLogoBlendsAtLeast = 100;
 
     static Drawing drawingOf(const platform::win32::Dib& image) {
         return {image.width(), image.height(),
@@ -20,10 +16,6 @@ struct Win32DrawnProgram : Win32Program {
     static Drawing drawn(const platform::Form& form) { return drawingOf(printed(form)); }
     static Drawing drawnAtScaleTwo(const platform::Form& form) {
         return drawingOf(printed(form, 192));
-    }
-    std::set<platform::Color> logoColours() {
-        const Drawing logo = drawingOf(rt.windows.pictures().image(s().Image1.Picture, 241, 241));
-        return {logo.colours().begin(), logo.colours().end()};
     }
 };
 

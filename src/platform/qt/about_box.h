@@ -9,13 +9,13 @@ namespace platform {
 // desktop's About box.
 class DialogAboutBox final : public AboutBox {
   public:
-    explicit DialogAboutBox(const PictureStore& pictures) : pictures_(&pictures) {}
+    explicit DialogAboutBox(const Pictures& pictures) : pictures_(&pictures) {}
 
     void show(Form& owner, const std::string& title, const std::string& text,
               const Picture& icon) override;
 
   private:
-    const PictureStore* pictures_;
+    const Pictures* pictures_;
 };
 
 }  // namespace platform

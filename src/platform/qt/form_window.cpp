@@ -57,7 +57,7 @@ void FormWindow::detach() {
     accessibility_.clear();
 }
 
-const PictureStore& FormWindow::pictures() const {
+const Pictures& FormWindow::pictures() const {
     return system_->pictures();
 }
 

@@ -11,7 +11,7 @@
 namespace platform {
 
 class Form;
-class PictureStore;
+class Pictures;
 class QtWindowSystem;
 
 // The desktop window of a loaded form: draws what the form says to, and
@@ -30,7 +30,7 @@ class FormWindow final : public QWidget {
     // The form was unloaded; events still queued for this window are dropped.
     void detach();
     Form* form() const { return form_; }
-    const PictureStore& pictures() const;
+    const Pictures& pictures() const;
 
     FormAccessibility& accessibility() { return accessibility_; }
 

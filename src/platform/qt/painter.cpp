@@ -31,7 +31,7 @@ Qt::BrushStyle patternOf(Hatch hatch) {
 
 class OpPainter {
   public:
-    OpPainter(QPainter& painter, const PictureStore& pictures)
+    OpPainter(QPainter& painter, const Pictures& pictures)
         : painter_(painter), pictures_(pictures) {}
 
     void operator()(const FilledRect& fill) const {
@@ -53,20 +53,24 @@ class OpPainter {
                           QString::fromStdString(text.text));
         painter_.restore();
     }
+    // At the size the runtime scaled it to: copied, not stretched.
     void operator()(const PlacedPicture& placed) const {
+        const Bitmap& picture =
+            pictures_.image(placed.picture, placed.area.width, placed.area.height);
+        const QImage image(reinterpret_cast<const uchar*>(picture.pixels.data()), picture.width,
+                           picture.height, QImage::Format_RGB32);
         painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
-        painter_.drawImage(toQRect(placed.area), pictures_.image(placed.picture));
+        painter_.drawImage(placed.area.x, placed.area.y, image);
     }
 
   private:
     QPainter& painter_;
-    const PictureStore& pictures_;
+    const Pictures& pictures_;
 };
 
 }  // namespace
 
-void paint(QPainter& painter, const std::vector<DrawOp>& ops, const PictureStore& pictures) {
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+void paint(QPainter& painter, const std::vector<DrawOp>& ops, const Pictures& pictures) {
     painter.setRenderHint(QPainter::TextAntialiasing);
     const OpPainter opPainter(painter, pictures);
     for (const DrawOp& op : ops) {

@@ -8,10 +8,10 @@ class QPainter;
 
 namespace platform {
 
-class PictureStore;
+class Pictures;
 
 // Carries out the runtime's drawing with a painter whose units are the
 // screen's pixels.
-void paint(QPainter& painter, const std::vector<DrawOp>& ops, const PictureStore& pictures);
+void paint(QPainter& painter, const std::vector<DrawOp>& ops, const Pictures& pictures);
 
 }  // namespace platform

@@ -1,25 +1,30 @@
 #pragma once
 
+#include <QByteArray>
 #include <QIcon>
-#include <QImage>
 #include <map>
 #include <string>
 
-#include "platform/runtime/picture.h"
+#include "platform/runtime/picture_store.h"
 
 namespace platform {
 
-// The pictures embedded in the program, each decoded once, when it is
-// first drawn: an icon file as the icon, with its several sizes for the
-// desktop to choose from; any other picture as the image it is drawn from,
-// flipped where the picture is mirrored.
-class PictureStore {
+// The pictures embedded in the program: what the forms draw, as the runtime
+// makes it from the stored files, and an icon file as the desktop's icon, its
+// several sizes decoded when first asked for.
+class Pictures {
   public:
-    const QImage& image(const Picture& picture) const;
+    Pictures();
+
+    const Bitmap& image(const Picture& picture, int width, int height) const {
+        return images_.at(picture, width, height);
+    }
     const QIcon& icon(const Picture& picture) const;
 
   private:
-    mutable std::map<Picture, QImage> images_;
+    // Unpacked once from the program, then kept.
+    mutable std::map<std::string, QByteArray> files_;
+    PictureStore images_;
     mutable std::map<Picture, QIcon> icons_;
 };
 

@@ -22,10 +22,10 @@ class QtWindowSystem final : public WindowSystem {
 
     // A window of the border style was framed so: later ones are centred by it.
     void frameTold(int borderStyle, const FrameMargins& frame) { frames_[borderStyle] = frame; }
-    const PictureStore& pictures() const { return pictures_; }
+    const Pictures& pictures() const { return pictures_; }
 
   private:
-    PictureStore pictures_;
+    Pictures pictures_;
     std::map<int, FrameMargins> frames_;
 };
 

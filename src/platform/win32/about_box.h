@@ -10,13 +10,13 @@ namespace platform::win32 {
 // shell's library is loaded at the first box.
 class ShellAboutBox final : public AboutBox {
   public:
-    explicit ShellAboutBox(const PictureStore& pictures) : pictures_(&pictures) {}
+    explicit ShellAboutBox(const Pictures& pictures) : pictures_(&pictures) {}
 
     void show(Form& owner, const std::string& title, const std::string& text,
               const Picture& icon) override;
 
   private:
-    const PictureStore* pictures_;
+    const Pictures* pictures_;
     OwnedLibrary shell_;
 };
 

@@ -14,13 +14,13 @@ namespace platform::win32 {
 
 class AccessibilityLibraries;
 class FontStore;
-class PictureStore;
+class Pictures;
 class ToolTipClass;
 
 // What a form's window draws with, its tool tips' class, and what it answers
 // screen readers through.
 struct DrawingStores {
-    const PictureStore& pictures;
+    const Pictures& pictures;
     const FontStore& fonts;
     ToolTipClass& toolTips;
     AccessibilityLibraries& accessibilityLibraries;
@@ -54,7 +54,7 @@ class FormWindow final : public std::enable_shared_from_this<FormWindow> {
     const Scale& scale() const { return scale_; }
     FormAccessibility& accessibility() { return accessibility_; }
     const FormAccessibility& accessibility() const { return accessibility_; }
-    const PictureStore& pictures() const { return stores_.pictures; }
+    const Pictures& pictures() const { return stores_.pictures; }
     const FontStore& fonts() const { return stores_.fonts; }
     AccessibilityLibraries& accessibilityLibraries() const {
         return stores_.accessibilityLibraries;

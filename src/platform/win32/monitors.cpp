@@ -17,8 +17,4 @@ Scale scaleOf(HMONITOR monitor) {
     return Scale(static_cast<int>(dpi));
 }
 
-Scale scaleOf(HWND window) {
-    return Scale(static_cast<int>(GetDpiForWindow(window)));
-}
-
 }  // namespace platform::win32

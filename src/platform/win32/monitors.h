@@ -9,7 +9,5 @@ namespace platform::win32 {
 // whose scale their windows are made at.
 HMONITOR monitorUnderPointer();
 Scale scaleOf(HMONITOR monitor);
-// Of a window's monitor, as the window last heard it.
-Scale scaleOf(HWND window);
 
 }  // namespace platform::win32

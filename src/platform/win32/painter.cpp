@@ -50,7 +50,7 @@ int hatchStyleOf(Hatch hatch) {
 
 class OpPainter {
   public:
-    OpPainter(HDC dc, const PictureStore& pictures, const FontStore& fonts)
+    OpPainter(HDC dc, const Pictures& pictures, const FontStore& fonts)
         : dc_(dc), pictures_(pictures), fonts_(fonts) {}
 
     void operator()(const FilledRect& filled) const {
@@ -81,26 +81,31 @@ class OpPainter {
         DrawTextW(dc_, wide.c_str(), static_cast<int>(wide.size()), &placed, kFormat | DT_NOCLIP);
         RestoreDC(dc_, saved);
     }
-    // Scaled by the store to the pixels it covers, so that GDI only copies them.
+    // At the size the runtime scaled it to: copied, not stretched.
     void operator()(const PlacedPicture& placed) const {
         const PixelRect& r = placed.area;
-        const Dib& picture = pictures_.image(placed.picture, r.width, r.height);
-        if (!picture.empty()) {
-            const OwnedDc source(CreateCompatibleDC(dc_));
-            const Selected selected(source.get(), picture.handle());
-            BitBlt(dc_, r.x, r.y, r.width, r.height, source.get(), 0, 0, SRCCOPY);
-        }
+        const Bitmap& picture = pictures_.image(placed.picture, r.width, r.height);
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+        info.bmiHeader.biWidth = picture.width;
+        info.bmiHeader.biHeight = -picture.height;  // top-down
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        info.bmiHeader.biCompression = BI_RGB;
+        SetDIBitsToDevice(
+            dc_, r.x, r.y, static_cast<DWORD>(picture.width), static_cast<DWORD>(picture.height), 0,
+            0, 0, static_cast<UINT>(picture.height), picture.pixels.data(), &info, DIB_RGB_COLORS);
     }
 
   private:
     HDC dc_;
-    const PictureStore& pictures_;
+    const Pictures& pictures_;
     const FontStore& fonts_;
 };
 
 }  // namespace
 
-void paint(HDC dc, const std::vector<DrawOp>& ops, const PictureStore& pictures,
+void paint(HDC dc, const std::vector<DrawOp>& ops, const Pictures& pictures,
            const FontStore& fonts) {
     const OpPainter painter(dc, pictures, fonts);
     for (const DrawOp& op : ops) {

@@ -8,10 +8,10 @@
 namespace platform::win32 {
 
 class FontStore;
-class PictureStore;
+class Pictures;
 
 // Carries out the runtime's drawing with GDI, in the DC's pixels.
-void paint(HDC dc, const std::vector<DrawOp>& ops, const PictureStore& pictures,
+void paint(HDC dc, const std::vector<DrawOp>& ops, const Pictures& pictures,
            const FontStore& fonts);
 
 }  // namespace platform::win32

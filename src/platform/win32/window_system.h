@@ -22,13 +22,13 @@ class Win32WindowSystem final : public WindowSystem {
     FrameMargins frameOf(int borderStyle) const override;
     PixelSize textSize(const Font& font, const std::string& text) const override;
 
-    const PictureStore& pictures() const { return pictures_; }
+    const Pictures& pictures() const { return pictures_; }
     const FontStore& fonts() const { return fonts_; }
 
   private:
     // Outlive the windows, which may answer screen readers until they go.
     AccessibilityLibraries accessibilityLibraries_;
-    PictureStore pictures_;
+    Pictures pictures_;
     FontStore fonts_;
     ToolTipClass toolTips_;
 };
