@@ -137,4 +137,4 @@ ended() { [[ $(ps -o stat= -p "$program_pid") != [^Z]* ]]; }
 wait_until 5000 "the program did not end on x" ended
 wait "$program_pid" || fail "the program ended with status $?"
 expect_table_colours startup
-echo "main window seen ${handed_over} ms after the start-up window"
+echo "main window shown ${handed_over} ms after the start-up window"
