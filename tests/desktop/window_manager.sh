@@ -61,7 +61,7 @@ fi
 wait_until 4000 "no About box" about_box "$main" >/dev/null
 about=$(about_box "$main")
 expect_centred "About box's frame" "$about" "$main_frame" 0 4
-about_frame=$(frame_geometry "$about")
+about_frame=$centred_frame
 about_active() { [[ $(xdotool getactivewindow) == "$about" ]]; }
 wait_until 2000 "the About box is not active" about_active
 xdotool key Return
