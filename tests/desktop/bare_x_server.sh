@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# No window manager, 1024 x 768: the borderless start-up window centred, 1.7 s later the main
+# No window manager, 1024 x 768: the borderless start-up window centred, handed over to the main
 # window with a title bar 16 pixels above; INICIAR and the key 5 play to a verdict. No session
 # bus either: none that the game had started for its display is left running.
 # shellcheck source-path=SCRIPTDIR
@@ -15,18 +15,13 @@ decorations() {
 }
 
 start_xvfb
-started=$(now_ms)
 start_program "$1"
 startup=$(wait_for_window Form1 4000)
 startup_at=$(window_geometry "$startup")
 [[ $startup_at == "251 235 521 297" ]] || fail "start-up window at $startup_at"
 (($(decorations "$startup") == 0)) || fail "the start-up window has a border"
-gone ZUMBILO || fail "main window shown with the start-up window"
 main=$(wait_for_window ZUMBILO 6000)
-# Seen late under load, never early: the start-up window alone lasts about 1.7 s.
-handed_over=$(($(now_ms) - started))
-((handed_over >= 1500)) || fail "main window ${handed_over} ms after the start"
-wait_for_no_window Form1 1000
+expect_hand_off
 (($(decorations "$main") & 8)) || fail "the main window has no title bar"
 at_rest_above_centre() { [[ $(window_geometry "$main") == "303 255 417 225" ]]; }
 holds 2000 at_rest_above_centre || fail "main window at $(window_geometry "$main"), not at rest at 303 255"
@@ -36,7 +31,7 @@ before=$(counters)
 key_5_moved_a_counter() { xdotool key 5 && [[ $(counters) != "$before" ]]; }
 start_playing
 wait_until 10000 "no verdict changed a counter" key_5_moved_a_counter
-echo "main window seen ${handed_over} ms after the start"
+echo "main window shown ${handed_over} ms after the start-up window"
 
 stop_program
 left=()

@@ -61,7 +61,7 @@ fi
 wait_until 4000 "no About box" about_box "$main" >/dev/null
 about=$(about_box "$main")
 expect_centred "About box's frame" "$about" "$main_frame" 0 4
-about_frame=$(frame_geometry "$about")
+about_frame=$centred_frame
 about_active() { [[ $(xdotool getactivewindow) == "$about" ]]; }
 wait_until 2000 "the About box is not active" about_active
 xdotool key Return
@@ -89,7 +89,7 @@ click_in "$main" 242 132 # (REINICIAR)'s panel, on the rim that the hand leaves 
 wait_for_no_window ZUMBILO 2000
 expect_both_windows_centred "$area" 1 $main_give
 echo "$wm${mode:+ ($mode)}: free area $area; About box at $about_frame; after (REINICIAR) start-up" \
-  "window at $startup_frame, main frame at rest at $main_frame"
+  "window at $startup_frame, main frame at rest at $main_frame, shown ${handed_over} ms after it"
 
 if [[ $mode == two_monitors ]]; then
   stop_program

@@ -128,13 +128,24 @@ click_in "$main" "${REINICIAR[@]}"
 expect_both_windows_centred "$screen" 1 2
 [[ $(counters) == "$welcome_counters" ]] || fail "the counters are not back at 0 after (REINICIAR)"
 
-click_in "$main" "${REINICIAR[@]}"
-startup=$(wait_for_window Form1 4000)
-expect_centred "start-up window shown again" "$startup" "$screen" 0 1
-crop_of "$startup" 0 0 521 297 "$work_dir/startup.png" # checked once closed: it soon hands over
-click_in "$startup" 504 16 # x
 ended() { [[ $(ps -o stat= -p "$program_pid") != [^Z]* ]]; }
-wait_until 5000 "the program did not end on x" ended
+ended_or_handed_over() { ended || found_window ZUMBILO; }
+# Restarts, crops the start-up window at rest (its colours are checked once the program has ended)
+# and clicks its "x"; whether that ended the program.
+x_ended_it() {
+  local startup
+  click_in "$main" "${REINICIAR[@]}"
+  startup=$(wait_for_window Form1 4000) || return 1
+  holds 2000 unchanged window_geometry "$startup" && crop_of "$startup" 0 0 521 297 "$work_dir/startup.png" &&
+    click_in "$startup" 504 16 && wait_until 6000 "neither ended nor handed over" ended_or_handed_over
+  ended
+}
+# The start-up window hands over 1.7 s after it shows: under load, before its "x" was clicked.
+for ((tries = 0; tries < 5; tries++)); do
+  x_ended_it && break
+  main=$(wait_for_window ZUMBILO 6000)
+done
+ended || fail "the program did not end on x"
 wait "$program_pid" || fail "the program ended with status $?"
 expect_table_colours startup
-echo "main window seen ${handed_over} ms after the start-up window"
+echo "main window shown ${handed_over} ms after the start-up window"
