@@ -81,7 +81,7 @@ class TextWindow final : public QWidget {
 
 std::unique_ptr<TextWindow> startupWindow() {
     return std::make_unique<TextWindow>(
-        QStringLiteral("Form1"), QSize(521, 297), Qt::Window | Qt::FramelessWindowHint,
+        QStringLiteral("Zumbilo"), QSize(521, 297), Qt::Window | Qt::FramelessWindowHint,
         QStringList{QStringLiteral("Calibri"), QStringLiteral("Arial")});
 }
 

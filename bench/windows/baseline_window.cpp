@@ -125,7 +125,7 @@ int main() {
     RegisterClassExW(&windowClass);
     const int x = (GetSystemMetrics(SM_CXSCREEN) - kWidth) / 2;
     const int y = (GetSystemMetrics(SM_CYSCREEN) - kHeight) / 2;
-    HWND hwnd = CreateWindowExW(0, windowClass.lpszClassName, L"Form1", WS_POPUP, x, y, kWidth,
+    HWND hwnd = CreateWindowExW(0, windowClass.lpszClassName, L"Zumbilo", WS_POPUP, x, y, kWidth,
                                 kHeight, nullptr, nullptr, instance, &window);
     if (hwnd == nullptr) {
         return 1;

@@ -76,7 +76,14 @@ stop_program() {
 }
 
 # The id of the visible top-level window whose title is exactly $1.
-visible_window() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 || true; }
+# xdotool matches titles whatever their case: "Zumbilo" is not "ZUMBILO".
+visible_window() {
+  local id
+  for id in $(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null); do
+    [[ $(xdotool getwindowname "$id" 2>/dev/null) == "$1" ]] && echo "$id" && return
+  done
+  return 0
+}
 # Whether a window titled $1 is visible; its id in found_id.
 found_window() { found_id=$(visible_window "$1") && [[ -n $found_id ]]; }
 gone() { [[ -z $(visible_window "$1") ]]; }

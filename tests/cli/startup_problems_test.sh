@@ -45,7 +45,7 @@ cat >"$work_dir/fonts.conf" <<CONF
 <cachedir>$work_dir/fonts</cachedir></fontconfig>
 CONF
 FONTCONFIG_FILE=$work_dir/fonts.conf start_program "$program"
-wait_for_window Form1 5000 >/dev/null
+wait_for_window Zumbilo 5000 >/dev/null
 expected='zumbilo: faltan fuentes de los textos: Comic Neue (fonts-comic-neue),'
 expected+=' Liberation Sans (fonts-liberation2)'
 [[ $(cat "$work_dir/program.log") == "$expected" ]] || fail "expected only: $expected"

@@ -16,7 +16,7 @@ decorations() {
 
 start_xvfb
 start_program "$1"
-startup=$(wait_for_window Form1 4000)
+startup=$(wait_for_window Zumbilo 4000)
 startup_at=$(window_geometry "$startup")
 [[ $startup_at == "251 235 521 297" ]] || fail "start-up window at $startup_at"
 (($(decorations "$startup") == 0)) || fail "the start-up window has a border"

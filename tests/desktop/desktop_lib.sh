@@ -35,8 +35,8 @@ expect_centred() {
 last_hand_off() {
   awk 'BEGIN { shown = main = hidden = -1; alone = 0 }
     { title = $0; sub(/^[^ ]+ [^ ]+ [^ ]+ /, "", title) }
-    title == "Form1" && $2 == "map" { shown = $1; main = hidden = -1; alone = !main_shown }
-    title == "Form1" && $2 == "unmap" && shown >= 0 && hidden < 0 { hidden = $1 }
+    title == "Zumbilo" && $2 == "map" { shown = $1; main = hidden = -1; alone = !main_shown }
+    title == "Zumbilo" && $2 == "unmap" && shown >= 0 && hidden < 0 { hidden = $1 }
     title == "ZUMBILO" { main_shown = $2 == "map" }
     title == "ZUMBILO" && $2 == "map" && shown >= 0 && main < 0 { main = $1 }
     END { print shown, main, hidden, alone }' "$work_dir/windows.log"
@@ -63,7 +63,7 @@ expect_hand_off() {
 # startup_frame, main, main_frame and handed_over.
 expect_both_windows_centred() {
   local startup s=${SCALE:-1}
-  startup=$(wait_for_window Form1 "${4:-4000}")
+  startup=$(wait_for_window Zumbilo "${4:-4000}")
   [[ $(window_geometry "$startup") == *" $((521 * s)) $((297 * s))" ]] || fail "start-up window at $(window_geometry "$startup")"
   expect_centred "start-up window" "$startup" "$1" 0 "$2"
   startup_frame=$centred_frame

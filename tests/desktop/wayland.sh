@@ -19,10 +19,10 @@ start_program "$1"
 titles() { grep -ao '\.set_title("[^"]*")' "$work_dir/weston.trace" | cut -d '"' -f 2 | paste -sd ' '; }
 titled() { [[ $(titles) == "$1" ]]; }
 press() { /usr/bin/python3 "$here/accessible_tree.py" Zumbilo "$1" 2>/dev/null; }
-wait_until 5000 "no start-up window: titles $(titles)" titled "Form1"
-wait_until 5000 "no main window after it: titles $(titles)" titled "Form1 ZUMBILO"
+wait_until 5000 "no start-up window: titles $(titles)" titled "Zumbilo"
+wait_until 5000 "no main window after it: titles $(titles)" titled "Zumbilo ZUMBILO"
 wait_until 5000 "(REINICIAR) could not be pressed" press "(REINICIAR)"
-wait_until 2000 "no start-up window again: titles $(titles)" titled "Form1 ZUMBILO Form1"
+wait_until 2000 "no start-up window again: titles $(titles)" titled "Zumbilo ZUMBILO Zumbilo"
 # Pressed, the "x" ends the game before it can answer; missed under load, the
 # main window is back, and restarted once more.
 ended() {

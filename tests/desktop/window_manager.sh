@@ -95,5 +95,5 @@ if [[ $mode == two_monitors ]]; then
   stop_program
   xdotool mousemove 640 512
   start_program "$2"
-  expect_centred "start-up window on the left monitor" "$(wait_for_window Form1 2000)" "0 0 1280 1024" 0 1
+  expect_centred "start-up window on the left monitor" "$(wait_for_window Zumbilo 2000)" "0 0 1280 1024" 0 1
 fi

@@ -70,7 +70,7 @@ estimated_kb=$(($(value EstimatedSize)))
 # The game, from the shortcut: its start-up window comes, and its "x" ends it with status 0.
 "$wine_run" start /wait "$(winepath -w "$shortcut")" >"$work_dir/program.log" 2>&1 &
 program_pid=$! && started_pids+=("$program_pid")
-startup=$(wait_for_window Form1 20000)
+startup=$(wait_for_window Zumbilo 20000)
 click_in "$startup" 504 16
 wait "$program_pid" || fail "the game ended with status $?"
 

@@ -24,6 +24,26 @@ BOOL CALLBACK printChildText(HWND child, LPARAM) {
     return TRUE;
 }
 
+// The visible top-level window of exactly that title: FindWindow ignores case,
+// and the start-up window's "Zumbilo" is not the main window's "ZUMBILO".
+HWND windowTitled(const std::string& title) {
+    struct Search {
+        std::string title;
+        HWND found = nullptr;
+    } search{title};
+    EnumWindows(
+        [](HWND window, LPARAM searched) {
+            auto& s = *reinterpret_cast<Search*>(searched);
+            if (IsWindowVisible(window) != 0 && windowText(window) == s.title) {
+                s.found = window;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -33,7 +53,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
-    const HWND window = FindWindowW(nullptr, platform::win32::widen(argv[1]).c_str());
+    const HWND window = windowTitled(argv[1]);
     if (window == nullptr) {
         return 1;
     }

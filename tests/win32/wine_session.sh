@@ -1,17 +1,17 @@
 #!/usr/bin/env bash
-# The Windows program under Wine at 96 or 192 dpi (every size doubled), on openbox, played with
-# a real pointer and keyboard: both windows placed; the pixel tables and the captions' ink on the
+# The Windows program under Wine at 96 or 192 dpi (every size doubled), under a window manager,
+# played with a real pointer and keyboard: both windows placed on what its panel leaves free
+# (Windows' work area, which Wine takes from it); the pixel tables and the captions' ink on the
 # screen; the shell's About box, modal to the main window, with both lines; a play by click and
 # two by key, each verdict with its counter; (REINICIAR) bringing both windows back with the
 # counters at 0; the "x" ending the program with status 0.
-# Usage: wine_session.sh zumbilo.exe zumbilo_window_texts.exe zumbilo_pixel_points.exe DPI
+# Usage: wine_session.sh zumbilo.exe zumbilo_window_texts.exe zumbilo_pixel_points.exe DPI WM
 #   WINEPREFIX: this test's and DPI's alone, as Wine keeps the monitors of its first X server.
 # shellcheck source-path=SCRIPTDIR
 here=$(dirname "$0")
 source "$here/../desktop/desktop_lib.sh"
 exe=$1 window_texts=$2 pixel_points=$3
 export WINE_DPI=$4 SCALE=$(($4 / 96)) XVFB_SIZE=$((1024 * $4 / 96))x$((768 * $4 / 96))
-screen="0 0 ${XVFB_SIZE/x/ }"
 wine_run=$here/../../scripts/lib/wine-run
 # The pictures' points, in the main window's client pixels.
 readonly PAPER=(52 92) ABOUT=(156 196) PLAYER_HAND=(92 132) REINICIAR=(324 132)
@@ -19,7 +19,8 @@ readonly PAPER=(52 92) ABOUT=(156 196) PLAYER_HAND=(92 132) REINICIAR=(324 132)
 export WINEPREFIX=${WINEPREFIX:?a Wine prefix for this test alone}
 trap 'wineserver -k 2>/dev/null || true; stop_everything' EXIT
 start_xvfb
-start_window_manager openbox
+start_window_manager "$5"
+area=$(work_area)
 if [[ ! -d $WINEPREFIX ]]; then
   "$wine_run" wineboot >"$work_dir/wineboot.log" 2>&1 || fail "the Wine prefix could not be made"
 fi
@@ -46,7 +47,7 @@ expect_ink() {
 }
 
 # The first start waits for Wine to start too.
-expect_both_windows_centred "$screen" 1 2 20000
+expect_both_windows_centred "$area" 1 2 20000
 welcome_counters=$(counters)
 crop_of "$main" 0 0 417 225 "$work_dir/main.png"
 expect_table_colours main
@@ -125,7 +126,7 @@ for figure in 0 1 2; do
 done
 
 click_in "$main" "${REINICIAR[@]}"
-expect_both_windows_centred "$screen" 1 2
+expect_both_windows_centred "$area" 1 2
 [[ $(counters) == "$welcome_counters" ]] || fail "the counters are not back at 0 after (REINICIAR)"
 
 ended() { [[ $(ps -o stat= -p "$program_pid") != [^Z]* ]]; }
@@ -135,7 +136,7 @@ ended_or_handed_over() { ended || found_window ZUMBILO; }
 x_ended_it() {
   local startup
   click_in "$main" "${REINICIAR[@]}"
-  startup=$(wait_for_window Form1 4000) || return 1
+  startup=$(wait_for_window Zumbilo 4000) || return 1
   holds 2000 unchanged window_geometry "$startup" && crop_of "$startup" 0 0 521 297 "$work_dir/startup.png" &&
     click_in "$startup" 504 16 && wait_until 6000 "neither ended nor handed over" ended_or_handed_over
   ended
