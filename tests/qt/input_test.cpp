@@ -28,20 +28,20 @@ TEST_F(InputTest, digitsPlayFromTheKeypadAndWithAltGrButNotAsShortcuts) {
     }
 }
 
-// Pressed on the paper, the pointer taken away by the desktop (another window
-// comes forward): the press ends without a click, and a click on the rock plays
-// the rock.
+// Pressed on the paper (with the right button: any button presses), the
+// pointer taken away by the desktop (another window comes forward): the press
+// ends without a click, and a click on the rock plays the rock.
 TEST_F(InputTest, aPressWhoseWindowLosesThePointerClicksNothing) {
     click(c().lblPlay[0]);
     QWidget& window = *windowOf(principal());
-    const auto send = [&window](QEvent::Type type, const platform::Control& control) {
+    const auto send = [&window](QEvent::Type type, const platform::Control& control,
+                                Qt::MouseButton button = Qt::LeftButton) {
         const auto [x, y] = centreOf(control);
-        QMouseEvent event(type, QPointF(x, y), window.mapToGlobal(QPointF(x, y)), Qt::LeftButton,
-                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
-                          Qt::NoModifier);
+        QMouseEvent event(type, QPointF(x, y), window.mapToGlobal(QPointF(x, y)), button,
+                          type == QEvent::MouseButtonPress ? button : Qt::NoButton, Qt::NoModifier);
         QCoreApplication::sendEvent(&window, &event);
     };
-    send(QEvent::MouseButtonPress, c().imgOpt[0]);
+    send(QEvent::MouseButtonPress, c().imgOpt[0], Qt::RightButton);
     EXPECT_EQ(c().imgOpt[0].BorderStyle.get(), platform::kFixedSingle);
     QEvent deactivate(QEvent::WindowDeactivate);
     QCoreApplication::sendEvent(&window, &deactivate);

@@ -1,3 +1,5 @@
+#include <qpa/qplatformbackingstore.h>
+#include <QBackingStore>
 #include <QImage>
 #include <QPaintEvent>
 
@@ -45,6 +47,23 @@ struct PaintRecorder final : QObject {
 };
 
 using PixelsTest = QtMainWindowTest;
+
+// The window paints what the painter draws at the screen's device pixel ratio,
+// pixel for pixel, also where only a part was drawn again (run at a ratio of 2
+// too, with QT_SCALE_FACTOR=2).
+TEST_F(PixelsTest, theWindowPaintsAtItsDevicePixelRatio) {
+    QWidget& window = *windowOf(principal());
+    // What the window system shows: its backing store, in device pixels.
+    const auto shown = [&window] {
+        QCoreApplication::processEvents();
+        return window.backingStore()->handle()->toImage().convertToFormat(QImage::Format_RGB32);
+    };
+    click(c().lblPlay[0]);
+    const QImage whole = shown();
+    EXPECT_EQ(whole, rendered(principal(), window.devicePixelRatioF()));
+    moveTo(c().imgOpt[1]);
+    EXPECT_EQ(shown(), rendered(principal(), window.devicePixelRatioF()));
+}
 
 // A hands tick repaints the computer's hand alone; an unchanged value, nothing.
 TEST_F(PixelsTest, onlyWhatChangesIsRepainted) {

@@ -17,6 +17,7 @@ using platform::windowOf;
 using testing_support::centreOf;
 using testing_support::click;
 using testing_support::clickAt;
+using testing_support::moveTo;
 
 // The program on Qt's windows, offscreen, with input as Qt delivers it to the
 // forms; for the tests that every window system passes alike too.

@@ -57,6 +57,7 @@ class OpPainter {
     void operator()(const PlacedPicture& placed) const {
         const Bitmap& picture =
             pictures_.image(placed.picture, placed.area.width, placed.area.height);
+        // NOLINTNEXTLINE(cppcoreguidelines-pro-type-reinterpret-cast): QImage views bytes
         const QImage image(reinterpret_cast<const uchar*>(picture.pixels.data()), picture.width,
                            picture.height, QImage::Format_RGB32);
         painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);

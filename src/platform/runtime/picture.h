@@ -15,10 +15,10 @@ class Picture {
   public:
     Picture() = default;
 
-    static Picture fromResource(std::string_view name) { return Picture(std::string(name), false); }
+    static Picture fromResource(std::string_view name) { return {std::string(name), false}; }
     // The same picture flipped left to right, made when first drawn rather
     // than stored twice.
-    Picture mirrored() const { return Picture(resource_, !mirrored_); }
+    Picture mirrored() const { return {resource_, !mirrored_}; }
 
     bool empty() const { return resource_.empty(); }
     const std::string& resource() const { return resource_; }
