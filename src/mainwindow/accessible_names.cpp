@@ -36,7 +36,8 @@ void nameControls(MainWindowControls& c) {
     };
     // The player's panel starts the game only while INICIAR shows.
     c.lblPlay[1].accessibleName = [&c] {
-        return std::string(c.lblPlay[0].Visible ? "Panel del jugador: INICIAR" : "Panel del jugador");
+        return std::string(c.lblPlay[0].Visible ? "Panel del jugador: INICIAR"
+                                                : "Panel del jugador");
     };
     c.lblReset[1].accessibleName = [] { return std::string("Panel del ordenador: REINICIAR"); };
 }

@@ -1,6 +1,6 @@
+#include "random_input.h"
 #include "platform/runtime/drawing.h"
 #include "program_test.h"
-#include "random_input.h"
 
 // Input handed to the forms as every window system hands it, each window
 // drawn and read as a screen reader would now and then; named outside the

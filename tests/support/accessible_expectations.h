@@ -9,6 +9,7 @@
 // AT-SPI names them.
 namespace accessible_expectations {
 
+// clang-format off
 // Handed over, the window brought forward.
 inline const std::vector<std::string> kWelcome{
     "BIENVENIDO|StatusBar",
@@ -49,5 +50,6 @@ inline constexpr float kScissorsDrawn = 0.9F;
 inline const std::vector<std::string> kHeard{
     "BIENVENIDO", "ELIGE UNA FIGURA",
     "GANASTE. El ordenador sac\xC3\xB3 TIJERAS. Ganadas: 1. Perdidas: 0"};
+// clang-format on
 
 }  // namespace accessible_expectations

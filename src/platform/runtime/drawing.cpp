@@ -40,14 +40,14 @@ class OpsBuilder final : public ControlVisitor {
         }
         if (!label.Caption.get().empty()) {
             const Font& font = label.Font;
-            ops_.emplace_back(TextRun{
-                .text = label.Caption,
-                .face = font.Name,
-                .pixelSize = static_cast<int>(std::lround(pixelSizeOf(font.Size) * scale_.factor())),
-                .bold = font.Bold,
-                .underline = font.Underline,
-                .colour = label.ForeColor,
-                .box = scale_.toScreen(r)});
+            ops_.emplace_back(TextRun{.text = label.Caption,
+                                      .face = font.Name,
+                                      .pixelSize = static_cast<int>(
+                                          std::lround(pixelSizeOf(font.Size) * scale_.factor())),
+                                      .bold = font.Bold,
+                                      .underline = font.Underline,
+                                      .colour = label.ForeColor,
+                                      .box = scale_.toScreen(r)});
         }
         border(label.BorderStyle, r);
     }
