@@ -47,8 +47,6 @@ class Runtime {
     void End();
 
     bool stopped() const { return stopped_; }
-    int loadedForms() const { return loadedForms_; }
-    bool inHandler() const { return depth_ > 0; }
 
     void formLoaded() { ++loadedForms_; }
     void formUnloaded();
