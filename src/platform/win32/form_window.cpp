@@ -71,6 +71,7 @@ FormWindow::FormWindow(Form& form, DrawingStores stores)
     // that monitor's scale, which the window then has from the start. The
     // procedure takes the window's handle at its first message.
     const POINT place = onScreen(toPixels(form.Left), toPixels(form.Top));
+    placesAsked_.push_back(place);
     const SIZE size = outerSizeAt(scale_);
     if (CreateWindowExW(0, kClassName, widen(title_).c_str(),
                         windowStyleFor(form.design().BorderStyle), place.x, place.y, size.cx,
@@ -168,18 +169,7 @@ void FormWindow::sync() {
         title_ = form_->windowTitle();
         SetWindowTextW(handle(), widen(title_).c_str());
     }
-    // The form's place is in its own pixels, as a screen scaled like the
-    // window would have it: its slide's steps grow with the scale. Compared
-    // on the screen, where the window is.
-    RECT outer{};
-    GetWindowRect(handle(), &outer);
-    const POINT wanted = onScreen(toPixels(form_->Left), toPixels(form_->Top));
-    if (outer.left != wanted.x || outer.top != wanted.y) {
-        asking_ = true;
-        SetWindowPos(handle(), nullptr, wanted.x, wanted.y, 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        asking_ = false;
-    }
+    placeAsForm();
     if (form_->BackColor.get() != backColour_) {
         backColour_ = form_->BackColor;
         InvalidateRect(handle(), nullptr, FALSE);
@@ -396,13 +386,43 @@ void FormWindow::onCaptureTaken() {
     }
 }
 
+void FormWindow::placeAsForm() {
+    // The form's place is in its own pixels, as a screen scaled like the
+    // window would have it: its slide's steps grow with the scale. Compared
+    // on the screen, where the window is.
+    RECT outer{};
+    GetWindowRect(handle(), &outer);
+    const POINT wanted = onScreen(toPixels(form_->Left), toPixels(form_->Top));
+    if (outer.left != wanted.x || outer.top != wanted.y) {
+        placesAsked_.push_back(wanted);
+        asking_ = true;
+        SetWindowPos(handle(), nullptr, wanted.x, wanted.y, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        asking_ = false;
+    }
+}
+
+bool FormWindow::askedBefore() const {
+    RECT outer{};
+    GetWindowRect(handle(), &outer);
+    return std::ranges::any_of(placesAsked_, [&outer](const POINT& place) {
+        return place.x == outer.left && place.y == outer.top;
+    });
+}
+
 void FormWindow::onMoved() {
     // Only the player's moves (a drag by the title bar, or the system menu's
     // Move with the keys) are where later steps start from. Any other move the
-    // window did not ask for changes nothing: under Wine with a window manager
-    // it may be a late report of an earlier step of the slide.
-    if (asking_ || !playerMoving_ || IsWindowVisible(handle()) == 0 || IsIconic(handle()) != 0 ||
-        form_ == nullptr) {
+    // window did not ask for changes nothing in the form. Under Wine with a
+    // window manager it may be a late report of an earlier step of the slide,
+    // even after the last: to a place asked before, the window goes back.
+    if (asking_ || IsWindowVisible(handle()) == 0 || IsIconic(handle()) != 0 || form_ == nullptr) {
+        return;
+    }
+    if (!playerMoving_) {
+        if (askedBefore()) {
+            placeAsForm();
+        }
         return;
     }
     RECT outer{};

@@ -3,6 +3,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/runtime/form.h"
 #include "platform/runtime/scale.h"
@@ -81,6 +82,9 @@ class FormWindow final : public std::enable_shared_from_this<FormWindow> {
     void onMouseMove(LPARAM lParam, WPARAM keys);
     void onCaptureTaken();
     void onMoved();
+    // Moves the window to where the form has it, unless it is there.
+    void placeAsForm();
+    bool askedBefore() const;
     LRESULT onNotify(LPARAM lParam);
     LRESULT onDpiScaledSize(WPARAM wParam, LPARAM lParam) const;
     LRESULT onDpiChanged(WPARAM wParam, LPARAM lParam);
@@ -111,6 +115,8 @@ class FormWindow final : public std::enable_shared_from_this<FormWindow> {
     // rounding between the two moves the window off where it was put.
     POINT movedTo_{};
     POINT formMovedTo_{};
+    // Where the window asked to be since it was made, in screen pixels.
+    std::vector<POINT> placesAsked_;
     FormAccessibility accessibility_{*this};
     bool asking_ = false;        // a move the window asked for is under way
     bool playerMoving_ = false;  // the system's loop of the player's move is under way
