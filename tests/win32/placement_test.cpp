@@ -15,6 +15,12 @@ std::pair<long, long> placeOf(HWND window) {
     return {r.left, r.top};
 }
 
+// A move the window did not ask for, as Wine makes one when the X server reports where it is.
+void moveTo(HWND window, long x, long y) {
+    SetWindowPos(window, nullptr, static_cast<int>(x), static_cast<int>(y), 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 using PlacementTest = MainWindowTest;
 
 // The main window's title bar, with its icons, closes and minimises, no resizing; centred by its
@@ -39,6 +45,12 @@ TEST_F(PlacementTest, mainWindowIsCentredByItsFrameThenSlidesStepByStep) {
         EXPECT_EQ(placeOf(window), std::pair(x, y + offset));
     }
     EXPECT_EQ(principal().Top.get(), platform::toTwips(static_cast<int>(y) - 16));
+
+    // A late report of an earlier step sends it back to rest; a place never asked for stays.
+    moveTo(window, x, y - 24);
+    EXPECT_EQ(placeOf(window), std::pair(x, y - 16));
+    moveTo(window, x + 100, y);
+    EXPECT_EQ(placeOf(window), std::pair(x + 100, y));
 }
 
 // Where the player moves the window is where the later steps start from; a
@@ -47,16 +59,12 @@ TEST_F(PlacementTest, theSlideGoesOnFromWhereThePlayerMovedTheWindowOnly) {
     rt.clock.advance(20);
     auto* const window = hwndOf(principal());
     const auto [left, top] = placeOf(window);
-    const auto moveTo = [window](long x, long y) {
-        SetWindowPos(window, nullptr, static_cast<int>(x), static_cast<int>(y), 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    };
-    moveTo(left - 30, top + 4);  // late: the window's place before the first step
+    moveTo(window, left - 30, top + 4);  // not the player's
     rt.clock.advance(20);
     EXPECT_EQ(placeOf(window), std::pair(left, top - 4));
 
     SendMessageW(window, WM_ENTERSIZEMOVE, 0, 0);
-    moveTo(left + 100, top + 50);
+    moveTo(window, left + 100, top + 50);
     SendMessageW(window, WM_EXITSIZEMOVE, 0, 0);
     rt.clock.advance(20);
     EXPECT_EQ(placeOf(window), std::pair(left + 100, top + 50 - 4));

@@ -112,6 +112,7 @@ FormWindow::FormWindow(Form& form, DrawingStores stores)
         throw std::runtime_error("No se puede crear la ventana «" + caption_ +
                                  "»: " + lastErrorText());
     }
+    placesAsked_.push_back({made.toScreen(toPixels(form.Left)), made.toScreen(toPixels(form.Top))});
     scale_ = DpiScale(static_cast<int>(GetDpiForWindow(handle())));
     const FrameMargins margins = fitToForm();
     form.frameTold(margins);
@@ -196,18 +197,7 @@ void FormWindow::sync() {
         caption_ = form_->Caption;
         SetWindowTextW(handle(), widen(caption_).c_str());
     }
-    // The form's place is in its own pixels, as a screen scaled like the
-    // window would have it: its slide's steps grow with the scale.
-    RECT outer{};
-    GetWindowRect(handle(), &outer);
-    const int x = toPixels(form_->Left);
-    const int y = toPixels(form_->Top);
-    if (scale_.toForm(outer.left) != x || scale_.toForm(outer.top) != y) {
-        asking_ = true;
-        SetWindowPos(handle(), nullptr, scale_.toScreen(x), scale_.toScreen(y), 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        asking_ = false;
-    }
+    placeAsForm();
     if (form_->BackColor.get() != backColour_) {
         backColour_ = form_->BackColor;
         InvalidateRect(handle(), nullptr, FALSE);
@@ -399,14 +389,44 @@ bool FormWindow::onChar(WPARAM code) {
     return form_->keyPress(static_cast<int>(code)) == 0;
 }
 
+void FormWindow::placeAsForm() {
+    // The form's place is in its own pixels, as a screen scaled like the
+    // window would have it: its slide's steps grow with the scale.
+    RECT outer{};
+    GetWindowRect(handle(), &outer);
+    const int x = toPixels(form_->Left);
+    const int y = toPixels(form_->Top);
+    if (scale_.toForm(outer.left) != x || scale_.toForm(outer.top) != y) {
+        placesAsked_.push_back({scale_.toScreen(x), scale_.toScreen(y)});
+        asking_ = true;
+        SetWindowPos(handle(), nullptr, scale_.toScreen(x), scale_.toScreen(y), 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        asking_ = false;
+    }
+}
+
 void FormWindow::onMoved() {
     // Only the player's moves (a drag by the title bar, or the system menu's
     // Move with the keys) are where later steps start from. Any other move the
-    // window did not ask for changes nothing: under Wine with a window manager
-    // it may be a late report of an earlier step of the slide.
-    if (!asking_ && playerMoving_ && IsWindowVisible(handle()) != 0 && IsIconic(handle()) == 0) {
-        tellPlace();
+    // window did not ask for changes nothing in the form. Under Wine with a
+    // window manager it may be a late report of an earlier step of the slide,
+    // even after the last: to a place asked before, the window goes back.
+    if (asking_ || form_ == nullptr || IsWindowVisible(handle()) == 0 || IsIconic(handle()) != 0) {
+        return;
     }
+    if (playerMoving_) {
+        tellPlace();
+    } else if (askedBefore()) {
+        placeAsForm();
+    }
+}
+
+bool FormWindow::askedBefore() const {
+    RECT outer{};
+    GetWindowRect(handle(), &outer);
+    return std::ranges::any_of(placesAsked_, [&outer](const POINT& place) {
+        return place.x == outer.left && place.y == outer.top;
+    });
 }
 
 void FormWindow::tellPlace() {

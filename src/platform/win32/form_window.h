@@ -3,6 +3,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/runtime/form.h"
 #include "platform/runtime/window_system.h"
@@ -73,6 +74,9 @@ class FormWindow final : public std::enable_shared_from_this<FormWindow> {
     void onMouseMove(LPARAM lParam, WPARAM keys);
     bool onChar(WPARAM code);
     void onMoved();
+    // Moves the window to where the form has it, unless it is there.
+    void placeAsForm();
+    bool askedBefore() const;
     // The window's place, told to the form when it differs from the form's.
     void tellPlace();
     LRESULT onNotify(LPARAM lParam);
@@ -98,6 +102,8 @@ class FormWindow final : public std::enable_shared_from_this<FormWindow> {
     FormAccessibility accessibility_{*this};
     bool asking_ = false;        // a move the window asked for is under way
     bool playerMoving_ = false;  // the system's loop of the player's move is under way
+    // Where the window asked to be since it was made, in screen pixels.
+    std::vector<POINT> placesAsked_;
 };
 
 // The form's hold on its window.
