@@ -26,8 +26,16 @@ if [[ ! -d $WINEPREFIX ]]; then
 fi
 start_program "$wine_run" "$exe"
 
-# Frames as Wine has them: above 100 % larger than openbox's, whose title bar keeps its size.
-frame_geometry() { "$wine_run" "$window_texts" "$(xdotool getwindowname "$1")" | tr -d '\r' | sed -n 's/^frame //p'; }
+# Frames as Wine has them: above 100 % larger than openbox's, whose title bar keeps its size. One
+# that openbox leaves unframed, the start-up window's, is its X window: read at once, as it lives
+# 1.7 s and a Wine program can take one of them under load.
+frame_geometry() {
+  if xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | grep -q ' = 0, 0, 0, 0$'; then
+    window_geometry "$1"
+  else
+    "$wine_run" "$window_texts" "$(xdotool getwindowname "$1")" | tr -d '\r' | sed -n 's/^frame //p'
+  fi
+}
 
 computer_hand() { main_digest 248 56 153 153; }
 
