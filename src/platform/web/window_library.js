@@ -92,6 +92,16 @@ const windowLibrary = {
     painting.context.putImageData(image, area.x, area.y);
   },
 
+  // Every release of the press comes back to the element, wherever the pointer
+  // is by then; a pointer the browser does not know (a script's event) cannot
+  // be captured.
+  $capture: function (element, event) {
+    try {
+      element.setPointerCapture(event.pointerId);
+    } catch (unknownPointer) {
+      // the press goes on uncaptured
+    }
+  },
   // A press of the pointer or a key in a window, a focus in it (the window
   // comes forward), an accessible button's click: each handed on.
   $hookUp: function (window, shown) {
@@ -105,8 +115,7 @@ const windowLibrary = {
     };
     canvas.addEventListener('pointerdown', (event) => {
       if (event.isPrimary) {
-        // Every release comes back here, wherever the pointer is by then.
-        canvas.setPointerCapture(event.pointerId);
+        capture(canvas, event);
         shown.client.focus({ preventScroll: true });
         event.preventDefault();
       }
@@ -151,7 +160,7 @@ const windowLibrary = {
     let grip = null;
     bar.addEventListener('pointerdown', (event) => {
       if (event.isPrimary && event.button === 0 && event.target !== close) {
-        bar.setPointerCapture(event.pointerId);
+        capture(bar, event);
         grip = { x: event.clientX - shown.element.offsetLeft, y: event.clientY - shown.element.offsetTop };
         shown.client.focus({ preventScroll: true });
       }
@@ -434,7 +443,7 @@ const windowLibrary = {
 };
 
 for (const helper of ['$windows', '$timers', '$heldTicks', '$gate', '$painting', '$measuring', '$enter',
-  '$tick', '$fontOf', '$lineOf', '$wrapped', '$clipped', '$paintPixels', '$hookUp', '$titleBar',
+  '$tick', '$fontOf', '$lineOf', '$wrapped', '$clipped', '$paintPixels', '$capture', '$hookUp', '$titleBar',
   '$accessibleChild']) {
   autoAddDeps(windowLibrary, helper);
 }
