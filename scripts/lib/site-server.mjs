@@ -1,14 +1,19 @@
 // A static server for the built site, on the loopback interface alone: what
 // scripts/play-web serves the site with and the browser tests load it from.
-// Only GET and HEAD, only files under the site's folder, each with its type;
-// nothing is cached by the browser, so a rebuilt site shows at the next load.
+// Only GET and HEAD, only files under the site's folder, each with its type,
+// text gzipped for a browser that takes it, as static hosts send it. The browser
+// asks again each time, with the file's validator, so a rebuilt site shows at
+// the next load and an unchanged file costs a 304.
 //   node scripts/lib/site-server.mjs SITE_DIR [PORT]
 import { createReadStream } from 'node:fs';
 import { stat } from 'node:fs/promises';
 import { createServer } from 'node:http';
 import { extname, join, resolve, sep } from 'node:path';
 import { fileURLToPath } from 'node:url';
+import { createGzip } from 'node:zlib';
 
+// The binary types come compressed already.
+const TEXT = new Set(['.css', '.html', '.js', '.txt', '.wasm', '.webmanifest']);
 const TYPES = {
   '.css': 'text/css; charset=utf-8',
   '.html': 'text/html; charset=utf-8',
@@ -43,13 +48,22 @@ async function respond(root, request, response) {
     response.writeHead(404, { 'Content-Type': TYPES['.txt'] }).end('No existe.\n');
     return;
   }
+  const tag = `"${found.size}-${found.mtimeMs}"`;
+  if (request.headers['if-none-match'] === tag) {
+    response.writeHead(304, { ETag: tag, 'Cache-Control': 'no-cache' }).end();
+    return;
+  }
+  const gzipped = TEXT.has(extname(file)) && /\bgzip\b/.test(request.headers['accept-encoding'] ?? '');
   response.writeHead(200, {
     'Content-Type': TYPES[extname(file)] ?? 'application/octet-stream',
-    'Content-Length': found.size,
+    ...(gzipped ? { 'Content-Encoding': 'gzip', Vary: 'Accept-Encoding' } : { 'Content-Length': found.size }),
     'Cache-Control': 'no-cache',
+    ETag: tag,
   });
   if (request.method === 'HEAD') {
     response.end();
+  } else if (gzipped) {
+    createReadStream(file).pipe(createGzip()).pipe(response);
   } else {
     createReadStream(file).pipe(response);
   }
