@@ -84,8 +84,10 @@ void FormWindow::sync() {
     }
 }
 
-void FormWindow::show() const {
+void FormWindow::show() {
     zumbilo_window_show(id_);
+    // The first frame as the window shows, not a frame later.
+    paint();
 }
 
 void FormWindow::repaint(const PixelRect& rect) {

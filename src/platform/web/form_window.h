@@ -35,7 +35,7 @@ class FormWindow final {
 
     // Title, place and colour as the form's properties say.
     void sync();
-    void show() const;
+    void show();
     void repaint(const PixelRect& rect);
     // The form was unloaded: the window leaves the page and forgets it.
     void detach();
