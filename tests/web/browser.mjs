@@ -11,7 +11,7 @@ import { serveSite } from '../../scripts/lib/site-server.mjs';
 
 // Chromium keeps still about this machine's closed network with these; playwright
 // adds --headless and --no-sandbox.
-const QUIET_FLAGS = [
+export const QUIET_FLAGS = [
   '--disable-gpu',
   '--disable-quic',
   '--no-first-run',
