@@ -1,6 +1,7 @@
 // A whole session in the browser as on the desktop: the start-up window, then
 // the main window framed, centred and slid up; plays by click, by tap and by
-// key, each verdict with its counter, until a counter passes nine; the About
+// key, and by a press let go outside the window, each verdict with its
+// counter, until a counter passes nine; the About
 // box; the browser's own keys; a drag by the title; the restart; the "x".
 import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
@@ -45,6 +46,14 @@ test('plays by click, tap and key give each verdict its counter, past nine', asy
   const { canvas } = gameWindow(page, 'ZUMBILO');
   await canvas.click({ position: PLAYER_HAND });
   await statusOnceIn(page, ['ELIGE UNA FIGURA']);
+  // A press let go outside the window still clicks what it pressed, as on the desktop.
+  const pressLetGoOutside = async ({ x, y }) => {
+    const box = await canvas.boundingBox();
+    await page.mouse.move(box.x + x, box.y + y);
+    await page.mouse.down();
+    await page.mouse.move(5, 5);
+    await page.mouse.up();
+  };
   // Playwright's keypad has NumLock off, where Shift gives its digits as NumLock does.
   const choices = [
     ['PAPEL', () => canvas.click({ position: PAPER })],
@@ -53,6 +62,7 @@ test('plays by click, tap and key give each verdict its counter, past nine', asy
     ['PIEDRA', () => page.keyboard.press('9')],
     ['PAPEL', () => page.keyboard.press('Shift+Numpad7')],
     ['TIJERAS', () => page.keyboard.press('Shift+Numpad5')],
+    ['TIJERAS', () => pressLetGoOutside(SCISSORS)],
   ];
   const counters = { GANASTE: 0, PERDISTE: 0, EMPATASTE: 0 };
   for (let play = 0; Math.max(counters.GANASTE, counters.PERDISTE) < 10; ++play) {
