@@ -39,7 +39,7 @@ test(`${EVENTS} random events over the DOM leave the game playable`, async () =>
         const box = target.getBoundingClientRect();
         const type = types[random(types.length)];
         target.dispatchEvent(new events[type](type, {
-          bubbles: true, cancelable: true, pointerId: 1, isPrimary: random(5) > 0,
+          bubbles: true, cancelable: true, pointerId: random(3) + 1, isPrimary: random(5) > 0,
           clientX: box.left + random(box.width + 60) - 30, clientY: box.top + random(box.height + 60) - 30,
           button: random(5) - 1, buttons: random(8), key: keys[random(keys.length)],
           shiftKey: random(2) === 1, ctrlKey: random(4) === 1, altKey: random(4) === 1,
