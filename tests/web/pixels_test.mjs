@@ -1,26 +1,30 @@
 // The canvases at device pixel ratios 1 and 2 hold the colours that every
-// window system draws at the pixel tables' points, in the canvas's own pixels;
-// and a hovered figure is masked exactly: each channel ANDed with 192.
+// window system draws at the pixel tables' points, in the canvas's own pixels,
+// and the logo its red; a hovered figure is masked exactly: each channel ANDed
+// with 192.
 import assert from 'node:assert/strict';
 import { test } from 'node:test';
 
 import { mainWindowAtRest, openSite, printed, statusOnceIn } from './browser.mjs';
 
-// The colours of the window named `name` at the table's points, read at once
-// when it has been drawn.
-async function colours(page, name, table) {
-  const shown = await page.waitForFunction(([name, table]) => {
+// The colours of the window named `name` at the table's points, and how many
+// pixels of `square` are the logo's red, read at once when it has been drawn.
+async function colours(page, name, table, square = { x: 0, y: 0, width: 1, height: 1 }) {
+  const shown = await page.waitForFunction(([name, table, square]) => {
     const client = document.querySelector(`.window:not([hidden]) .client[aria-label="${name}"]`);
     if (!client || performance.getEntriesByName('zumbilo-first-frame').length === 0) {
       return null;
     }
     const context = client.querySelector('canvas').getContext('2d');
-    return table.map((line) => {
+    const points = table.map((line) => {
       const [x, y] = line.split(' ').map(Number);
       const rgb = [...context.getImageData(x, y, 1, 1).data.slice(0, 3)];
       return `${x} ${y} ${rgb.map((channel) => channel.toString(16).padStart(2, '0')).join('').toUpperCase()}`;
     });
-  }, [name, table]);
+    const { data } = context.getImageData(square.x, square.y, square.width, square.height);
+    const red = data.filter((_, i) => i % 4 === 0 && data[i] > 200 && data[i + 1] < 80 && data[i + 2] < 80);
+    return { points, reds: red.length };
+  }, [name, table, square]);
   return shown.jsonValue();
 }
 
@@ -37,12 +41,16 @@ for (const ratio of [1, 2]) {
     const site = await openSite({ deviceScaleFactor: ratio });
     try {
       const table = (window) => printed(process.env.ZUMBILO_PIXEL_POINTS, window, `${ratio}`);
-      assert.deepEqual(await colours(site.page, 'Zumbilo', table('startup')), table('startup'));
+      // The logo's square: its red tile, red whatever the pixels' byte order.
+      const logo = { x: 80 * ratio, y: 32 * ratio, width: 121 * ratio, height: 121 * ratio };
+      const startup = await colours(site.page, 'Zumbilo', table('startup'), logo);
+      assert.deepEqual(startup.points, table('startup'));
+      assert.ok(startup.reds > logo.width * logo.height / 10, `${startup.reds} red pixels in the logo`);
 
       const { canvas } = await mainWindowAtRest(site.page);
       assert.deepEqual(await canvas.evaluate((canvas) => [canvas.width, canvas.height, canvas.clientWidth]),
         [417 * ratio, 225 * ratio, 417]);
-      assert.deepEqual(await colours(site.page, 'ZUMBILO', table('main')), table('main'));
+      assert.deepEqual((await colours(site.page, 'ZUMBILO', table('main'))).points, table('main'));
 
       // The scissors' picture and its shape, inside the shape's outline.
       await canvas.click({ position: { x: 92, y: 132 } });

@@ -38,7 +38,8 @@ void zumbilo_hatch(int x, int y, int width, int height, int lines, int red, int 
                    bool masked);
 void zumbilo_text(const char* text, const char* family, int pixelSize, bool bold, bool underline,
                   int red, int green, int blue, int x, int y, int width, int height);
-// 0xFFRRGGBB pixels, rows top to bottom.
+// Pixels as the canvas has them, red, green, blue and alpha bytes, rows top
+// to bottom.
 void zumbilo_picture(const void* pixels, int width, int height, int x, int y);
 
 // The layer over a window's canvas that assistive technology reads: its

@@ -1,6 +1,8 @@
 #include "platform/web/painter.h"
 
+#include <algorithm>
 #include <array>
+#include <cstdint>
 #include <string>
 
 #include "platform/runtime/faces.h"
@@ -18,6 +20,17 @@ constexpr int kUpward = 4;
 constexpr int kDownward = 8;
 constexpr std::array kHatchLines{
     kHorizontal, kVertical, kUpward, kDownward, kHorizontal | kVertical, kUpward | kDownward};
+
+// The canvas's bytes red, green, blue, alpha of each 0xFFRRGGBB pixel: in
+// WebAssembly's little-endian memory, red and blue change places.
+std::vector<std::uint32_t> canvasPixels(const Bitmap& picture) {
+    std::vector<std::uint32_t> pixels(picture.pixels.size());
+    std::transform(
+        picture.pixels.begin(), picture.pixels.end(), pixels.begin(), [](std::uint32_t pixel) {
+            return (pixel & 0xFF00FF00U) | ((pixel >> 16U) & 0xFFU) | ((pixel & 0xFFU) << 16U);
+        });
+    return pixels;
+}
 
 class OpPainter {
   public:
@@ -47,8 +60,8 @@ class OpPainter {
         const Bitmap& picture =
             pictures_.image(placed.picture, placed.area.width, placed.area.height);
         if (!picture.empty()) {
-            zumbilo_picture(picture.pixels.data(), picture.width, picture.height, placed.area.x,
-                            placed.area.y);
+            zumbilo_picture(canvasPixels(picture).data(), picture.width, picture.height,
+                            placed.area.x, placed.area.y);
         }
     }
 

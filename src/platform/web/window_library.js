@@ -338,12 +338,7 @@ const windowLibrary = {
     if (!area) {
       return;
     }
-    const image = painting.context.createImageData(width, height);
-    const source = HEAPU8.subarray(pixels, pixels + width * height * 4);
-    // 0xFFRRGGBB in memory, little-endian: blue, green, red, alpha.
-    for (let at = 0; at < source.length; at += 4) {
-      image.data.set([source[at + 2], source[at + 1], source[at], 255], at);
-    }
+    const image = new ImageData(new Uint8ClampedArray(HEAPU8.buffer, pixels, width * height * 4), width, height);
     painting.context.putImageData(image, x, y, area.x - x, area.y - y, area.width, area.height);
   },
 
