@@ -1,14 +1,12 @@
-// The page as the first visit finds it: clean, accessible, installable, and with
-// a face for every caption the game shows.
+// The page as the first visit finds it: clean, installable, and with a face for
+// every caption the game shows.
 import assert from 'node:assert/strict';
 import { readFile } from 'node:fs/promises';
-import { createRequire } from 'node:module';
 import { after, before, test } from 'node:test';
 
-import { callShell, openSite } from './browser.mjs';
+import { openSite } from './browser.mjs';
 
 const SOURCES = new URL('../../src/', import.meta.url);
-const AXE = createRequire(import.meta.url).resolve('axe-core/axe.min.js');
 
 let site;
 before(async () => {
@@ -26,23 +24,6 @@ test('Chromium finds the site installable', async () => {
   const devtools = await site.context.newCDPSession(site.page);
   const { installabilityErrors } = await devtools.send('Page.getInstallabilityErrors');
   assert.deepEqual(installabilityErrors, []);
-});
-
-test('axe finds no violation, whatever the page shows', async (t) => {
-  const states = {
-    'the desktop': () => {},
-    'the About box': () => callShell(site.page, 'about_box.js', 'showAboutBox'),
-    'the ended game': () => callShell(site.page, 'game_ended.js', 'showGameEnded'),
-  };
-  for (const [state, show] of Object.entries(states)) {
-    await t.test(state, async () => {
-      await site.page.reload();
-      await site.page.addScriptTag({ path: AXE });
-      await show();
-      const { violations } = await site.page.evaluate(() => window.axe.run());
-      assert.deepEqual(violations.map(({ id, nodes }) => `${id}: ${nodes.length}`), []);
-    });
-  }
 });
 
 // Every caption the windows' code sets (not the windows' own titles, set first

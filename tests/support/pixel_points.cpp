@@ -1,5 +1,6 @@
-// Prints the start-up or the main window's pixel tables for the tests under Wine, which check
-// them on the screen: each point at SCALE times its place, its colour as RRGGBB.
+// Prints the start-up or the main window's pixel tables for the tests that check them on a real
+// screen or canvas (under Wine, in the browser): each point at SCALE times its place, its colour
+// as RRGGBB.
 // Usage: zumbilo_pixel_points startup|main SCALE
 #include <cstdio>
 #include <string_view>
