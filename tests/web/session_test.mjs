@@ -22,7 +22,7 @@ const VERDICTS = ['GANASTE', 'PERDISTE', 'EMPATASTE'];
 let site;
 let page;
 before(async () => {
-  site = await openSite({ hasTouch: true });
+  site = await openSite({ hasTouch: true, held: true });
   page = site.page;
 });
 after(() => site.close());
@@ -33,6 +33,7 @@ const counter = async (name) =>
 test('the start-up window shows borderless and centred, then hands over to the main window', async () => {
   const startup = await placeOf(page, 'Zumbilo');
   assert.deepEqual([startup.left, startup.top, startup.titled], [startup.centredLeft, startup.centredTop, false]);
+  await page.clock.resume();
 
   const main = await placeOf(page, 'ZUMBILO', 16);
   assert.deepEqual([main.left, main.titled], [main.centredLeft, true]);
