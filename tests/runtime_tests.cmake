@@ -10,6 +10,7 @@ set(ZUMBILO_RUNTIME_TEST_SOURCES
     platform/drawing_test.cpp
     platform/number_text_test.cpp
     platform/random_test.cpp
+    platform/tick_schedule_test.cpp
     robustness/random_input_test.cpp
     startup/restart_test.cpp
     startup/sequence_test.cpp)

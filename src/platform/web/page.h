@@ -51,7 +51,8 @@ void zumbilo_layer_child(int window, int id, const char* role, const char* name,
 void zumbilo_layer_end(int window);
 void zumbilo_layer_announce(int window, const char* text);
 
-void zumbilo_timer_start(int timer, int intervalMs);
+// A timer's next tick, once, after that many milliseconds.
+void zumbilo_timer_arm(int timer, double delayMs);
 void zumbilo_timer_stop(int timer);
 
 // Returns once the box is closed; nothing enters the game meanwhile.

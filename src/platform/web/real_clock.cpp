@@ -9,7 +9,7 @@ namespace platform::web {
 namespace {
 
 // The one clock the page's ticks reach.
-const RealClock* theClock = nullptr;
+RealClock* theClock = nullptr;
 
 }  // namespace
 
@@ -23,8 +23,9 @@ RealClock::~RealClock() {
 
 Clock::TimerId RealClock::start(int intervalMs, std::function<void()> onTick) {
     const TimerId id = next_++;
-    timers_.emplace(id, std::make_shared<const std::function<void()>>(std::move(onTick)));
-    zumbilo_timer_start(id, intervalMs);
+    timers_.emplace(id, Entry{TickSchedule(intervalMs, emscripten_get_now()),
+                              std::make_shared<const std::function<void()>>(std::move(onTick))});
+    zumbilo_timer_arm(id, intervalMs);
     return id;
 }
 
@@ -34,11 +35,13 @@ void RealClock::stop(TimerId id) {
     }
 }
 
-void RealClock::tick(TimerId id) const {
+void RealClock::tick(TimerId id) {
     const auto found = timers_.find(id);
     if (found != timers_.end()) {
+        const double now = emscripten_get_now();
+        zumbilo_timer_arm(id, found->second.schedule.next(now) - now);
         // The tick may stop its own timer.
-        const auto onTick = found->second;
+        const auto onTick = found->second.onTick;
         (*onTick)();
     }
 }

@@ -5,11 +5,11 @@
 #include <memory>
 
 #include "platform/runtime/clock.h"
+#include "platform/runtime/tick_schedule.h"
 
 namespace platform::web {
 
-// Ticks from the browser's timers, each kept to its own schedule by the page,
-// so that a 30 ms rhythm holds over many ticks.
+// Ticks from the browser's timers, each timer on its own schedule.
 class RealClock final : public Clock {
   public:
     RealClock();
@@ -23,10 +23,15 @@ class RealClock final : public Clock {
     void stop(TimerId id) override;
 
     // The page's timer of that id fell due.
-    void tick(TimerId id) const;
+    void tick(TimerId id);
 
   private:
-    std::map<TimerId, std::shared_ptr<const std::function<void()>>> timers_;
+    struct Entry {
+        TickSchedule schedule;
+        std::shared_ptr<const std::function<void()>> onTick;
+    };
+
+    std::map<TimerId, Entry> timers_;
     TimerId next_ = 1;
 };
 

@@ -404,20 +404,11 @@ const windowLibrary = {
     }
   },
 
-  // Each timer kept to its own schedule: a late tick does not push the ones
-  // after it.
-  zumbilo_timer_start: function (timer, interval) {
-    let due = performance.now() + interval;
-    const fallDue = () => {
-      const now = performance.now();
-      due += interval;
-      if (due <= now) {
-        due = now + interval;
-      }
-      timers.set(timer, setTimeout(fallDue, due - now));
+  zumbilo_timer_arm: function (timer, delayMs) {
+    timers.set(timer, setTimeout(() => {
+      timers.delete(timer);
       tick(timer);
-    };
-    timers.set(timer, setTimeout(fallDue, interval));
+    }, delayMs));
   },
   zumbilo_timer_stop: function (timer) {
     clearTimeout(timers.get(timer));

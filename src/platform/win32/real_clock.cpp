@@ -1,5 +1,7 @@
 #include "platform/win32/real_clock.h"
 
+#include <chrono>
+#include <cmath>
 #include <stdexcept>
 
 #include "platform/win32/wide.h"
@@ -9,6 +11,12 @@ namespace platform::win32 {
 namespace {
 
 constexpr const wchar_t* kClassName = L"ZumbiloClock";
+
+double nowMs() {
+    return std::chrono::duration<double, std::milli>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
 
 }  // namespace
 
@@ -38,14 +46,13 @@ RealClock::~RealClock() {
 
 Clock::TimerId RealClock::start(int intervalMs, std::function<void()> onTick) {
     const TimerId id = next_++;
-    const Time now = std::chrono::steady_clock::now();
+    const double now = nowMs();
     const Entry& entry =
         timers_
-            .emplace(id, Entry{std::chrono::milliseconds(intervalMs),
-                               now + std::chrono::milliseconds(intervalMs),
+            .emplace(id, Entry{TickSchedule(intervalMs, now),
                                std::make_shared<const std::function<void()>>(std::move(onTick))})
             .first->second;
-    arm(id, entry.due, now);
+    arm(id, entry.schedule.due(), now);
     return id;
 }
 
@@ -55,8 +62,8 @@ void RealClock::stop(TimerId id) {
     }
 }
 
-void RealClock::arm(TimerId id, Time due, Time now) const {
-    const auto wait = std::chrono::ceil<std::chrono::milliseconds>(due - now).count();
+void RealClock::arm(TimerId id, double due, double now) const {
+    const auto wait = static_cast<long long>(std::ceil(due - now));
     SetTimer(window_.get(), static_cast<UINT_PTR>(id),
              static_cast<UINT>(std::max<long long>(wait, USER_TIMER_MINIMUM)), nullptr);
 }
@@ -68,19 +75,13 @@ void RealClock::onTimer(TimerId id) {
         return;
     }
     Entry& entry = found->second;
-    const Time now = std::chrono::steady_clock::now();
+    const double now = nowMs();
     // The system's timer may come a little early; then it is set again.
-    if (now + std::chrono::milliseconds(1) < entry.due) {
-        arm(id, entry.due, now);
+    if (now + 1 < entry.schedule.due()) {
+        arm(id, entry.schedule.due(), now);
         return;
     }
-    // The next tick is due one interval after this one was, unless this one
-    // came so late that it is already past.
-    entry.due += entry.interval;
-    if (entry.due <= now) {
-        entry.due = now + entry.interval;
-    }
-    arm(id, entry.due, now);
+    arm(id, entry.schedule.next(now), now);
     // The tick may stop its own timer.
     const auto onTick = entry.onTick;
     (*onTick)();
