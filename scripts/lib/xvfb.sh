@@ -37,12 +37,14 @@ fail() {
 
 now_ms() { date +%s%3N; }
 
-# Runs the command $3... until it succeeds; fails saying $2 after $1 ms.
+# Runs the command $3... until it succeeds; fails saying $2 once a run begun
+# $1 ms after the first has failed too: on a busy machine one run can outlast
+# the whole wait, having looked before what it waits for came.
 wait_until() {
-  local deadline=$(($(now_ms) + $1)) message=$2
+  local deadline=$(($(now_ms) + $1)) message=$2 began
   shift 2
-  until "$@"; do
-    (($(now_ms) < deadline)) || fail "$message"
+  until began=$(now_ms) && "$@"; do
+    ((began < deadline)) || fail "$message"
     sleep "$POLL_SECONDS"
   done
 }
