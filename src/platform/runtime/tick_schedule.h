@@ -8,7 +8,8 @@ namespace platform {
 // came so late that the next is already past, which then comes one interval on.
 class TickSchedule {
   public:
-    TickSchedule(double intervalMs, double nowMs) : interval_(intervalMs), due_(nowMs + intervalMs) {}
+    TickSchedule(double intervalMs, double nowMs)
+        : interval_(intervalMs), due_(nowMs + intervalMs) {}
 
     [[nodiscard]] double due() const { return due_; }
 
