@@ -93,4 +93,28 @@ TEST_F(DrawingTest, primitivesAtAScaleInPaintOrder) {
     EXPECT_TRUE(opsOf<PlacedPicture>(strip).empty());
 }
 
+// A hands tick repaints the computer's hand alone; writing a property the
+// value it already has, or moving the window, repaints nothing.
+TEST_F(DrawingTest, onlyWhatChangesIsRepainted) {
+    rt.clock.advance(200);  // let the slide finish
+    key('8');
+    auto& repainted = testing_support::RecordingWindowSystem::viewOf(principal()).repainted;
+    repainted.clear();
+    ticks(1);
+    ASSERT_FALSE(repainted.empty());
+    const PixelRect hand = c().Image2.pixelRect();
+    for (const PixelRect& r : repainted) {
+        EXPECT_TRUE(r.x >= hand.x - 1 && r.y >= hand.y - 1 &&
+                    r.x + r.width <= hand.x + hand.width + 1 &&
+                    r.y + r.height <= hand.y + hand.height + 1)
+            << r.x << "," << r.y << " " << r.width << "x" << r.height;
+    }
+
+    repainted.clear();
+    c().lblGame.Caption = "";
+    c().lblPlay[1].BackColor = platform::RGB(240, 28, 36);
+    principal().Top = principal().Top - 60;
+    EXPECT_TRUE(repainted.empty());
+}
+
 }  // namespace

@@ -37,7 +37,8 @@ RuntimeError::Code failureOf(auto convert) {
     return {};
 }
 
-TEST_F(NumberText, captionsReadInTheirDecimalForm) {
+// Blanks around a sign, digits, a decimal part and an exponent; nothing else.
+TEST_F(NumberText, captionsReadInTheirDecimalFormAloneWhateverTheLocale) {
     const std::pair<const char*, double> cases[] = {
         {"0", 0},       {" 41 ", 41},
         {"+7", 7},      {"-3", -3},
@@ -48,9 +49,6 @@ TEST_F(NumberText, captionsReadInTheirDecimalForm) {
     for (const auto& [text, value] : cases) {
         EXPECT_EQ(platform::textToNumber(text), value) << text;
     }
-}
-
-TEST_F(NumberText, anyOtherCaptionIsATypeMismatch) {
     for (const char* text : {"", "   ", "+", "-", "++1", ".", "1e", "e5", "0x1A", "inf", "nan",
                              "1e400", "1,5", "1 2", "\t1", "1-2", "12a"}) {
         EXPECT_EQ(failureOf([&] { platform::textToNumber(text); }),
@@ -59,22 +57,19 @@ TEST_F(NumberText, anyOtherCaptionIsATypeMismatch) {
     }
 }
 
+// Fifteen significant digits with a point; a number without digits overflows.
 TEST_F(NumberText, numbersWrittenWithFifteenSignificantDigits) {
     const std::pair<double, const char*> cases[] = {{0, "0"},
-                                                    {41, "41"},
                                                     {-3, "-3"},
                                                     {1.5, "1.5"},
                                                     {0.1, "0.1"},
-                                                    {1.0 / 3, "0.333333333333333"},
-                                                    {123456789012345.0, "123456789012345"},
                                                     {1e15, "1e+15"},
-                                                    {1e-5, "1e-05"}};
+                                                    {1e-5, "1e-05"},
+                                                    {1.0 / 3, "0.333333333333333"},
+                                                    {123456789012345.0, "123456789012345"}};
     for (const auto& [value, text] : cases) {
         EXPECT_EQ(platform::numberToText(value), text);
     }
-}
-
-TEST_F(NumberText, numbersWithoutDigitsOverflow) {
     for (const double value : {std::numeric_limits<double>::infinity(),
                                -std::numeric_limits<double>::infinity(), std::nan("")}) {
         EXPECT_EQ(failureOf([&] { platform::numberToText(value); }), RuntimeError::Code::Overflow)

@@ -27,16 +27,6 @@ struct QtProgramRun : testing_support::ProgramOn<platform::QtWindowSystem> {
         ProgramOn::handOff();
         QCoreApplication::processEvents();
     }
-    static void mouseMove(platform::Form& form, int x, int y, int buttons, int keys) {
-        form.mouseMove(x, y, buttons, keys);
-    }
-    static void mouseDown(platform::Form& form, int x, int y, int button, int keys) {
-        form.mouseDown(x, y, button, keys);
-    }
-    static void mouseUp(platform::Form& form, int x, int y, int button, int keys) {
-        form.mouseUp(x, y, button, keys);
-    }
-    static void click(const platform::Control& control) { testing_support::click(control); }
 
     // A loaded form's client area drawn at the scale by Qt's painter.
     QImage rendered(const platform::Form& form, double factor) {

@@ -8,15 +8,6 @@
 struct RuntimeInput : ProgramRun {
     static constexpr std::uint64_t kEvents = 200000;
 
-    static void mouseMove(platform::Form& form, int x, int y, int buttons, int keys) {
-        form.mouseMove(x, y, buttons, keys);
-    }
-    static void mouseDown(platform::Form& form, int x, int y, int button, int keys) {
-        form.mouseDown(x, y, button, keys);
-    }
-    static void mouseUp(platform::Form& form, int x, int y, int button, int keys) {
-        form.mouseUp(x, y, button, keys);
-    }
     static void keyPress(platform::Form& form, int code, int keys) {
         form.keyTyped({.character = static_cast<char32_t>(code),
                        .ctrl = (keys & platform::kCtrlMask) != 0,

@@ -28,7 +28,6 @@ class Drawing {
 
     int width() const { return width_; }
     int height() const { return height_; }
-    const std::vector<platform::Color>& colours() const { return colours_; }
     platform::Color at(int x, int y) const {
         return colours_.at(static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) +
                            static_cast<std::size_t>(x));

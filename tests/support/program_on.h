@@ -41,6 +41,18 @@ struct ProgramOn {
             form.Show();
         });
     }
+    // Pointer input as a window system hands it to the forms.
+    static void mouseMove(platform::Form& form, int x, int y, int buttons, int keys) {
+        form.mouseMove(x, y, buttons, keys);
+    }
+    static void mouseDown(platform::Form& form, int x, int y, int button, int keys) {
+        form.mouseDown(x, y, button, keys);
+    }
+    static void mouseUp(platform::Form& form, int x, int y, int button, int keys) {
+        form.mouseUp(x, y, button, keys);
+    }
+    static void click(const platform::Control& control) { testing_support::click(control); }
+
     // On the rim of the computer's panel, which its hand leaves uncovered.
     void restart() {
         const platform::PixelRect panel = c().lblReset[1].pixelRect();

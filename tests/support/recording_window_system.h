@@ -17,29 +17,21 @@ class RecordingWindowSystem final : public platform::WindowSystem {
   public:
     class View final : public platform::FormView {
       public:
-        explicit View(RecordingWindowSystem& system) : system_(&system) {}
-
         void sync() override {}
         void show() override {}
         void repaint(const platform::PixelRect& rect) override { repainted.push_back(rect); }
         void accessibilityChanged(const platform::AccessibleUpdate& update) override {
             updates.push_back(update);
-            if (!update.announcement.empty()) {
-                system_->heard.push_back(update.announcement);
-            }
         }
 
         std::vector<platform::PixelRect> repainted;
         std::vector<platform::AccessibleUpdate> updates;
-
-      private:
-        RecordingWindowSystem* system_;
     };
 
     static constexpr platform::FrameMargins kTitleBarFrame{4, 24, 4, 4};
 
     std::unique_ptr<platform::FormView> createView(platform::Form& /*form*/) override {
-        return std::make_unique<View>(*this);
+        return std::make_unique<View>();
     }
     platform::PixelRect screenArea() const override { return {0, 0, 1024, 768}; }
     platform::FrameMargins frameOf(int borderStyle) const override {
@@ -53,9 +45,6 @@ class RecordingWindowSystem final : public platform::WindowSystem {
     }
 
     static View& viewOf(const platform::Form& form) { return dynamic_cast<View&>(*form.view()); }
-
-    // Every announcement any window made, in order.
-    std::vector<std::string> heard;
 };
 
 }  // namespace testing_support

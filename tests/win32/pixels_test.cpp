@@ -70,27 +70,4 @@ TEST_F(PixelsTest, atTwiceTheScaleAHandIsDrawnAtTheScreensSizeNotPixelDoubled) {
     EXPECT_GT(mixedBlocks, 500);
 }
 
-// A hands tick repaints the computer's hand and nothing else; writing a
-// property the value it already has, or moving the window, repaints nothing.
-TEST_F(PixelsTest, onlyWhatChangesIsRepainted) {
-    rt.clock.advance(200);  // let the slide finish
-    key(L'8');
-    auto* const window = hwndOf(principal());
-    ValidateRect(window, nullptr);
-    ticks(1);
-    RECT painted{};
-    ASSERT_TRUE(GetUpdateRect(window, &painted, FALSE));
-    const platform::PixelRect hand = c().Image2.pixelRect();
-    EXPECT_GE(painted.left, hand.x - 1);
-    EXPECT_GE(painted.top, hand.y - 1);
-    EXPECT_LE(painted.right, hand.x + hand.width + 1);
-    EXPECT_LE(painted.bottom, hand.y + hand.height + 1);
-
-    ValidateRect(window, nullptr);
-    c().lblGame.Caption = "";
-    c().lblPlay[1].BackColor = platform::RGB(240, 28, 36);
-    principal().Top = principal().Top - 60;
-    EXPECT_FALSE(GetUpdateRect(window, nullptr, FALSE));
-}
-
 }  // namespace
