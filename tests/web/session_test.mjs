@@ -1,23 +1,20 @@
-// A whole session in the browser as on the desktop: the start-up window, then
-// the main window framed, centred and slid up; plays by click, by tap and by
-// key, and by a press let go outside the window, each verdict with its
-// counter, until a counter passes nine; the About
-// box; the browser's own keys; a drag by the title; the restart; the "x".
+// A whole session in the browser as on the desktop, the page's clock held for
+// the start-up window.
 import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
 
-import { gameWindow, mainWindowAtRest, openSite, placeOf, statusOnceIn } from './browser.mjs';
+import {
+  gameWindow, mainWindowAtRest, openSite, placeOf, PLAYER_HAND, statusOnceIn, VERDICTS,
+} from './browser.mjs';
 
 // Where the player's pictures are, in the main window's pixels.
 const PAPER = { x: 52, y: 92 };
 const SCISSORS = { x: 132, y: 92 };
 const ROCK = { x: 92, y: 170 };
 const ABOUT = { x: 156, y: 196 };
-const PLAYER_HAND = { x: 92, y: 132 };
 // The rim of the computer's panel, which no hand covers.
 const RESTART = { x: 244, y: 132 };
 const BEATS = { PAPEL: 'PIEDRA', TIJERAS: 'PAPEL', PIEDRA: 'TIJERAS' };
-const VERDICTS = ['GANASTE', 'PERDISTE', 'EMPATASTE'];
 
 let site;
 let page;
@@ -27,8 +24,9 @@ before(async () => {
 });
 after(() => site.close());
 
-const counter = async (name) =>
-  Number((await page.getByText(new RegExp(`^${name}: \\d+$`)).textContent()).split(': ')[1]);
+// The counters of plays won and lost.
+const scores = () => Promise.all(['Ganadas', 'Perdidas'].map(async (name) =>
+  Number((await page.getByText(new RegExp(`^${name}: \\d+$`)).textContent()).split(': ')[1])));
 
 test('the start-up window shows borderless and centred, then hands over to the main window', async () => {
   const startup = await placeOf(page, 'Zumbilo');
@@ -48,9 +46,8 @@ test('plays by click, tap and key give each verdict its counter, past nine', asy
   await canvas.click({ position: PLAYER_HAND });
   await statusOnceIn(page, ['ELIGE UNA FIGURA']);
   // A press let go outside the window still clicks what it pressed, as on the desktop.
-  const pressLetGoOutside = async ({ x, y }) => {
-    const box = await canvas.boundingBox();
-    await page.mouse.move(box.x + x, box.y + y);
+  const pressLetGoOutside = async (position) => {
+    await canvas.hover({ position });
     await page.mouse.down();
     await page.mouse.move(5, 5);
     await page.mouse.up();
@@ -76,8 +73,7 @@ test('plays by click, tap and key give each verdict its counter, past nine', asy
     const expected = theirs === mine ? 'EMPATASTE' : BEATS[mine] === theirs ? 'GANASTE' : 'PERDISTE';
     assert.equal(verdict, expected, `${mine} against ${theirs}`);
     counters[verdict] += 1;
-    assert.deepEqual([await counter('Ganadas'), await counter('Perdidas')],
-      [counters.GANASTE, counters.PERDISTE]);
+    assert.deepEqual(await scores(), [counters.GANASTE, counters.PERDISTE]);
     await (play % 2 ? canvas.tap({ position: PLAYER_HAND }) : canvas.click({ position: PLAYER_HAND }));
     await statusOnceIn(page, ['ELIGE UNA FIGURA']);
   }
@@ -109,16 +105,10 @@ test('the browser keeps its own keys; AltGr types as it does on the desktop', as
     client.dispatchEvent(event);
     return event.defaultPrevented;
   }, init);
-  const keys = [
-    [{ key: 'Tab' }, false],
-    [{ key: 'F5' }, false],
-    [{ key: 'r', ctrlKey: true }, false],
-    [{ key: '9', ctrlKey: true, altKey: true }, false],
-    [{ key: '9', ctrlKey: true, altKey: true, modifierAltGraph: true }, true],
-  ];
-  for (const [init, expected] of keys) {
-    assert.equal(await taken(init), expected, JSON.stringify(init));
+  for (const init of [{ key: 'Tab' }, { key: 'F5' }, { key: 'r', ctrlKey: true }, { key: '9', ctrlKey: true, altKey: true }]) {
+    assert.equal(await taken(init), false, JSON.stringify(init));
   }
+  assert.ok(await taken({ key: '9', ctrlKey: true, altKey: true, modifierAltGraph: true }));
   await statusOnceIn(page, VERDICTS);
 });
 
@@ -137,7 +127,7 @@ test('a drag by the title moves the main window within the page', async () => {
 test('the restart brings both windows back, and the start-up window\'s "x" ends the game', async () => {
   await gameWindow(page, 'ZUMBILO').canvas.click({ position: RESTART });
   const main = await mainWindowAtRest(page);
-  assert.deepEqual([await counter('Ganadas'), await counter('Perdidas')], [0, 0]);
+  assert.deepEqual(await scores(), [0, 0]);
 
   await main.canvas.click({ position: RESTART });
   const startup = gameWindow(page, 'Zumbilo');
@@ -147,5 +137,4 @@ test('the restart brings both windows back, and the start-up window\'s "x" ends 
   assert.equal(await page.locator('.window').count(), 0);
   await ended.getByRole('button', { name: 'Jugar otra vez' }).click();
   await gameWindow(page, 'Zumbilo').frame.waitFor();
-  assert.deepEqual(site.problems, []);
 });
