@@ -86,7 +86,7 @@ if [[ $mode == orca ]]; then
 fi
 
 click_in "$main" 242 132 # (REINICIAR)'s panel, on the rim that the hand leaves uncovered
-wait_for_no_window ZUMBILO 2000
+wait_for_no_window ZUMBILO 5000
 expect_both_windows_centred "$area" 1 $main_give
 echo "$wm${mode:+ ($mode)}: free area $area; About box at $about_frame; after (REINICIAR) start-up" \
   "window at $startup_frame, main frame at rest at $main_frame, shown ${handed_over} ms after it"
