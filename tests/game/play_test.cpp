@@ -128,13 +128,15 @@ TEST_F(PlayTest, digitsChooseByKeypadColumnWhileTheHandsAreStillAndNoShortcutKey
         ticks(6);
     }
     // A key typing no one-byte character, or one held with Ctrl, Alt or the
-    // logo key (a shortcut of the desktop's), is not the window's.
+    // logo key (a shortcut of the desktop's), is not the window's; AltGr types.
     for (const auto& [name, typed, plays] :
          std::initializer_list<std::tuple<const char*, platform::TypedKey, bool>>{
              {"plain", {.character = U'5'}, true},
              {"ctrl", {.character = U'5', .ctrl = true}, false},
              {"alt", {.character = U'5', .alt = true}, false},
              {"logo", {.character = U'5', .meta = true}, false},
+             {"altGr", {.character = U'5', .ctrl = true, .alt = true, .altGraph = true}, true},
+             {"altGrWithLogo", {.character = U'5', .meta = true, .altGraph = true}, false},
              {"noCharacter", {}, false},
              {"beyondOneByte", {.character = U'\u0135'}, false}}) {
         reload(principal());

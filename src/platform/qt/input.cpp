@@ -37,7 +37,8 @@ TypedKey typedKey(const QKeyEvent& event) {
     return {.character = text.isEmpty() ? U'\0' : static_cast<char32_t>(text.at(0).unicode()),
             .ctrl = held.testFlag(Qt::ControlModifier),
             .alt = held.testFlag(Qt::AltModifier),
-            .meta = held.testFlag(Qt::MetaModifier)};
+            .meta = held.testFlag(Qt::MetaModifier),
+            .altGraph = held.testFlag(Qt::GroupSwitchModifier)};
 }
 
 }  // namespace platform

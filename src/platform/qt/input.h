@@ -12,7 +12,7 @@ namespace platform {
 int buttonCode(Qt::MouseButton button);
 int buttonsCode(Qt::MouseButtons buttons);
 int shiftCode(Qt::KeyboardModifiers modifiers);
-// AltGr, which types characters, comes as the group switch, no shortcut.
+// AltGr comes as the group switch.
 TypedKey typedKey(const QKeyEvent& event);
 
 }  // namespace platform

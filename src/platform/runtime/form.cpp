@@ -251,8 +251,10 @@ void Form::releaseCapture() {
 
 bool Form::keyTyped(const TypedKey& key) {
     constexpr char32_t kLastOneByteCharacter = 0xFF;
-    if (key.character == 0 || key.character > kLastOneByteCharacter || key.ctrl || key.alt ||
-        key.meta) {
+    // Ctrl, Alt and the logo key make a key the desktop's shortcut; AltGr,
+    // which types characters, does not, whatever Ctrl and Alt say with it.
+    const bool shortcut = ((key.ctrl || key.alt) && !key.altGraph) || key.meta;
+    if (key.character == 0 || key.character > kLastOneByteCharacter || shortcut) {
         return false;
     }
     return keyPress(static_cast<int>(key.character)) == 0;

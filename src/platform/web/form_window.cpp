@@ -206,8 +206,12 @@ EMSCRIPTEN_KEEPALIVE bool zumbilo_key(int window, int character, bool ctrl, bool
                                       bool altGraph) {
     bool taken = false;
     onForm(window, [&](platform::Form& form) {
-        taken = form.keyTyped(
-            platform::web::typedKey(static_cast<char32_t>(character), ctrl, alt, meta, altGraph));
+        // KeyboardEvent.key's one character, none for a key that names no character.
+        taken = form.keyTyped({.character = static_cast<char32_t>(character),
+                               .ctrl = ctrl,
+                               .alt = alt,
+                               .meta = meta,
+                               .altGraph = altGraph});
     });
     return taken;
 }

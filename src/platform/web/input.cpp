@@ -22,9 +22,4 @@ int shiftCode(bool shift, bool ctrl, bool alt) {
     return (shift ? kShiftMask : 0) | (ctrl ? kCtrlMask : 0) | (alt ? kAltMask : 0);
 }
 
-TypedKey typedKey(char32_t character, bool ctrl, bool alt, bool meta, bool altGraph) {
-    return {
-        .character = character, .ctrl = ctrl && !altGraph, .alt = alt && !altGraph, .meta = meta};
-}
-
 }  // namespace platform::web

@@ -22,11 +22,11 @@ int shiftCode(WPARAM keys) {
 }
 
 TypedKey typedKey(WPARAM character) {
-    const bool altGr = held(VK_RMENU) && held(VK_LCONTROL);
     return {.character = static_cast<char32_t>(character),
-            .ctrl = !altGr && held(VK_CONTROL),
-            .alt = !altGr && held(VK_MENU),
-            .meta = held(VK_LWIN) || held(VK_RWIN)};
+            .ctrl = held(VK_CONTROL),
+            .alt = held(VK_MENU),
+            .meta = held(VK_LWIN) || held(VK_RWIN),
+            .altGraph = held(VK_RMENU) && held(VK_LCONTROL)};
 }
 
 }  // namespace platform::win32

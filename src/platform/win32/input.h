@@ -27,8 +27,7 @@ inline constexpr std::array kButtonMessages{
 int buttonsCode(WPARAM keys);
 int shiftCode(WPARAM keys);
 // A WM_CHAR's character with the modifiers held as the keyboard has them
-// now; AltGr, which types characters, comes as the right Alt with the left
-// Ctrl, and is no shortcut.
+// now; AltGr comes as the right Alt with the left Ctrl.
 TypedKey typedKey(WPARAM character);
 
 }  // namespace platform::win32
