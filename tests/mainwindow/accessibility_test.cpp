@@ -39,6 +39,12 @@ TEST_F(AccessibilityTest, pressesReachWhatThePointerDoesAndOnlyChangesAreHandedO
     key('8');
     EXPECT_FALSE(principal().pressAccessible(idOf("TIJERAS")));
     EXPECT_EQ(idOf("TIJERAS"), -1) << "covered by the player's hand";
+    const auto [handX, handY] = centreOf(c().Image1);
+    const platform::AccessibleTree tree = principal().accessibleTree();
+    const AccessibleNode* underPointer = tree.childAt(principal(), handX, handY);
+    ASSERT_NE(underPointer, nullptr);
+    EXPECT_EQ(underPointer->name, "Tu mano: TIJERAS");
+    EXPECT_EQ(tree.childAt(principal(), -1, -1), nullptr);
     EXPECT_FALSE(principal().pressAccessible(idOf("Tu mano: TIJERAS")))
         << "a click on the hand does nothing while it shakes";
     EXPECT_EQ(idOf("Panel del ordenador: REINICIAR"), restartPanel);

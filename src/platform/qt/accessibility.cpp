@@ -177,16 +177,9 @@ class FormAccessible final : public QAccessibleWidget {
     QAccessibleInterface* childAt(int x, int y) const override {
         const Form* form = formWindow()->form();
         const QPoint local = formWindow()->mapFromGlobal(QPoint(x, y));
-        const PointerControl* control =
-            form != nullptr ? form->controlAt(local.x(), local.y()) : nullptr;
-        if (control == nullptr) {
-            return nullptr;
-        }
-        const auto& stack = form->controls();
-        const auto id =
-            static_cast<int>(std::find(stack.begin(), stack.end(), control) - stack.begin());
-        return accessibility().tree().child(id) != nullptr ? accessibility().interfaceFor(id)
-                                                           : nullptr;
+        const AccessibleNode* hit =
+            form != nullptr ? accessibility().tree().childAt(*form, local.x(), local.y()) : nullptr;
+        return hit != nullptr ? accessibility().interfaceFor(hit->id) : nullptr;
     }
 
   private:

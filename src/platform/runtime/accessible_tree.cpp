@@ -120,6 +120,13 @@ const AccessibleNode* AccessibleTree::child(int id) const {
     return found != children.end() ? &*found : nullptr;
 }
 
+const AccessibleNode* AccessibleTree::childAt(const Form& form, int x, int y) const {
+    const PointerControl* hit = form.controlAt(x, y);
+    const auto& stack = form.controls();
+    const auto place = std::find(stack.begin(), stack.end(), hit) - stack.begin();
+    return hit != nullptr ? child(static_cast<int>(place)) : nullptr;
+}
+
 const AccessibleNode* AccessibleTree::statusLine() const {
     const auto found = std::find_if(
         children.begin(), children.end(),

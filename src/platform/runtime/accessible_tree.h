@@ -37,6 +37,9 @@ struct AccessibleTree {
 
     const AccessibleNode* child(int id) const;
     const AccessibleNode* statusLine() const;
+    // The child that the pointer at a point of the form (in its pixels)
+    // would reach; none where that is nothing the tree has.
+    const AccessibleNode* childAt(const Form& form, int x, int y) const;
 };
 
 // What changed since a tree was last handed to the window system, for the

@@ -220,16 +220,9 @@ class AccessibleObject final : public IAccessible, public IEnumVARIANT {
         if (PtInRect(&client, point) == 0) {
             return S_FALSE;
         }
-        const Form& form = *window->form();
-        const PointerControl* hit =
-            form.controlAt(window->scale().toForm(point.x), window->scale().toForm(point.y));
-        const auto& stack = form.controls();
-        const auto id =
-            static_cast<int>(std::find(stack.begin(), stack.end(), hit) - stack.begin());
-        return giveLong(hit != nullptr && window->accessibility().tree().child(id) != nullptr
-                            ? FormAccessibility::childIdOf(id)
-                            : CHILDID_SELF,
-                        out);
+        const AccessibleNode* hit = window->accessibility().tree().childAt(
+            *window->form(), window->scale().toForm(point.x), window->scale().toForm(point.y));
+        return giveLong(hit != nullptr ? FormAccessibility::childIdOf(hit->id) : CHILDID_SELF, out);
     }
     HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
         const auto window = attached();
