@@ -121,10 +121,10 @@ const AccessibleNode* AccessibleTree::child(int id) const {
 }
 
 const AccessibleNode* AccessibleTree::childAt(const Form& form, int x, int y) const {
-    const PointerControl* hit = form.controlAt(x, y);
     const auto& stack = form.controls();
-    const auto place = std::find(stack.begin(), stack.end(), hit) - stack.begin();
-    return hit != nullptr ? child(static_cast<int>(place)) : nullptr;
+    // Past the stack's end, where no control is hit, the tree has no child.
+    const auto place = std::find(stack.begin(), stack.end(), form.controlAt(x, y)) - stack.begin();
+    return child(static_cast<int>(place));
 }
 
 const AccessibleNode* AccessibleTree::statusLine() const {
