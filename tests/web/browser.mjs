@@ -89,9 +89,22 @@ export async function statusOnceIn(page, names) {
   return status.jsonValue();
 }
 
+// The main window once it is shown and has stopped moving, wherever that is: a
+// restart during the slide leaves the new window only the slide's remaining steps.
+export async function mainWindowStill(page) {
+  await page.waitForFunction(() => {
+    const top = document.querySelector('.window:not([hidden]) .client[aria-label="ZUMBILO"]')
+      ?.closest('.window').offsetTop ?? null;
+    const still = top !== null && top === window.zumbiloTopBefore;
+    window.zumbiloTopBefore = top;
+    return still;
+  }, null, { polling: 500 }); // the slide steps every 20 ms
+  return gameWindow(page, 'ZUMBILO');
+}
+
 // One play from wherever the main window stands: the player's hand, then a key.
-export async function playOnce(page) {
-  const { canvas } = await mainWindowAtRest(page);
+export async function playOnce(page, settled = mainWindowAtRest) {
+  const { canvas } = await settled(page);
   await canvas.click({ position: PLAYER_HAND });
   await statusOnceIn(page, ['ELIGE UNA FIGURA']);
   await page.keyboard.press('9');
